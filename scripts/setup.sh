@@ -10,6 +10,7 @@ PACKAGES=(
   libnspr4-dev zlib1g-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   genisoimage
+  libaspell-dev aspell-en aspell-fr unicode-data libicu-dev
 )
 
 missing=()

@@ -45,7 +45,7 @@ TEST(ZTRefCountTest, HooksFireOnlyWhenPassingTheWarnLevel) {
   std::vector<std::string> events;
   Probe* p = new Probe(&events, 2);
   p->AddRef();
-  p->AddRef();  // 3
+  p->AddRef();   // 3
   p->Release();  // 3 -> 2: armed
   EXPECT_EQ(events, (std::vector<std::string>{"pre:3", "post:2"}));
   events.clear();
