@@ -6,22 +6,11 @@
 #include <vector>
 
 #include "core/ZTErrors.h"
-#include "core/tests/ztSortAdversary.h"
+#include "testing/ztSortAdversary.h"
 
 namespace {
 
 constexpr PRUint32 kRecordSize = sizeof(ztTestRecord);
-
-struct NamedSort {
-  const char* name;
-  ztTestSort sort;
-};
-
-const NamedSort kSorts[] = {
-    {"Q3sort", ZTQ3sortRecord},
-    {"Qsort", ZTQsortRecord},
-    {"Hsort", ZTHsortRecord},
-};
 
 // Sorted by key, and a permutation of the input (every tag once, with its own key).
 void ExpectSortedPermutation(const std::vector<ztTestRecord>& input,
@@ -37,7 +26,7 @@ void ExpectSortedPermutation(const std::vector<ztTestRecord>& input,
   }
 }
 
-void ExpectSorts(const NamedSort& s, const std::vector<ztTestRecord>& input, const char* what) {
+void ExpectSorts(const ztNamedSort& s, const std::vector<ztTestRecord>& input, const char* what) {
   std::vector<ztTestRecord> records = input;
   ztTestRecordComparator comparator;
   ASSERT_EQ(s.sort(records.data(), static_cast<PRUint32>(records.size()), kRecordSize, &comparator),
@@ -50,7 +39,7 @@ TEST(ZTRecordSortTest, EverySortSortsEveryInputOrder) {
   const ztSortInput inputs[] = {ztSortInput::kRandom,    ztSortInput::kSorted,
                                 ztSortInput::kReversed,  ztSortInput::kAllEqual,
                                 ztSortInput::kOrganPipe, ztSortInput::kFewDistinct};
-  for (const auto& s : kSorts) {
+  for (const auto& s : ztRecordSorts) {
     for (PRUint32 n : {2u, 3u, 5u, 1000u}) {
       for (ztSortInput input : inputs) {
         ExpectSorts(s, ztMakeSortInput(input, n), ztSortInputName(input));
@@ -63,7 +52,7 @@ TEST(ZTRecordSortTest, EverySortSortsEveryInputOrder) {
 // bound on its depth would take quadratic time on them and recurse 100,000 levels deep.
 TEST(ZTRecordSortTest, HostileInputsAndLongRunsAreSortedWithoutDeepRecursion) {
   constexpr PRUint32 n = 200000;
-  for (const auto& s : kSorts) {
+  for (const auto& s : ztRecordSorts) {
     ExpectSorts(s, ztAntiQuicksort::Generate(s.sort, n), "adversary");
     ExpectSorts(s, ztMakeSortInput(ztSortInput::kOrganPipe, n), "organ pipe");
     ExpectSorts(s, ztMakeSortInput(ztSortInput::kAllEqual, n), "all equal");
@@ -83,7 +72,7 @@ TEST(ZTRecordSortTest, ThreeWaySortLeavesEqualRecordsInPlaceAfterThePivotSwap) {
 }
 
 TEST(ZTRecordSortTest, ComparatorErrorStopsTheSortAndIsReturned) {
-  for (const auto& s : kSorts) {
+  for (const auto& s : ztRecordSorts) {
     std::vector<ztTestRecord> records = ztMakeSortInput(ztSortInput::kRandom, 1000);
     ztTestRecordComparator comparator;
     comparator.FailAt(500, 42);
@@ -93,7 +82,7 @@ TEST(ZTRecordSortTest, ComparatorErrorStopsTheSortAndIsReturned) {
 }
 
 TEST(ZTRecordSortTest, TinyCountsReturnAtOnceAndBadArgumentsAreRefused) {
-  for (const auto& s : kSorts) {
+  for (const auto& s : ztRecordSorts) {
     ztTestRecordComparator comparator;
     ztTestRecord one = {1, 0};
     EXPECT_EQ(s.sort(nullptr, 0, kRecordSize, &comparator), 0);

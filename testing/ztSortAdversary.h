@@ -1,8 +1,8 @@
 // Test and benchmark support for the record sorts: eight-byte records, their comparator, the
 // input orders the sorts are tried on, and a generator of inputs that are hostile to a given
 // quicksort.
-#ifndef CORE_TESTS_ZTSORTADVERSARY_H_
-#define CORE_TESTS_ZTSORTADVERSARY_H_
+#ifndef TESTING_ZTSORTADVERSARY_H_
+#define TESTING_ZTSORTADVERSARY_H_
 
 #include <prtypes.h>
 
@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/ZTIComparator.h"
+#include "core/ZTRecordSort.h"
 
 // The sort key and the record's original position, which the comparator ignores.
 struct ztTestRecord {
@@ -47,6 +48,17 @@ class ztTestRecordComparator : public ZTIComparator {
 
 // Any of the three sorts.
 using ztTestSort = std::function<int(void*, PRUint32, PRUint32, ZTIComparator*)>;
+
+struct ztNamedSort {
+  const char* name;
+  ztTestSort sort;
+};
+
+inline const ztNamedSort ztRecordSorts[] = {
+    {"ZTQ3sortRecord", ZTQ3sortRecord},
+    {"ZTQsortRecord", ZTQsortRecord},
+    {"ZTHsortRecord", ZTHsortRecord},
+};
 
 // Makes an input that drives a quicksort with a fixed pivot choice towards its worst case
 // (M. D. McIlroy, "A killer adversary for quicksort"): all keys start undecided ("gas"); when
@@ -139,4 +151,4 @@ inline std::vector<ztTestRecord> ztMakeSortInput(ztSortInput input, PRUint32 n) 
   return records;
 }
 
-#endif  // CORE_TESTS_ZTSORTADVERSARY_H_
+#endif  // TESTING_ZTSORTADVERSARY_H_
