@@ -1,0 +1,177 @@
+#include "find/ZTIRecordSet.h"
+
+#include <plstr.h>
+
+#include <cstring>
+
+#include "core/ZTBinary.h"
+#include "core/ZTErrors.h"
+#include "find/ZTIField.h"
+#include "find/ZTIRecord.h"
+
+ZT_DEFINE_ZTIID(ZTIRecordSet, ZTRefCount,
+                {0xc0b2968e, 0xcedf, 0x47a4, {0x8d, 0xc6, 0x72, 0xfd, 0x15, 0xdb, 0xda, 0x67}})
+
+int ZTIRecordSet::InitCursorRS(PRUint32, PRUint32, ZTIRecordSet*, ZTRefCount*) {
+  return ZT_E_UNSUPPORTED;
+}
+
+int ZTIRecordSet::GetLookupField(ZTIField** ppField) {
+  if (ppField) *ppField = nullptr;
+  return ZT_E_UNSUPPORTED;
+}
+
+namespace {
+
+// The derivation of modes 2 to 4 from mode 1. Probe supplies the back-end's own search
+// (Before) and the key comparison of one record (Equals).
+template <class Probe>
+class DerivedLookup {
+ public:
+  DerivedLookup(ZTIRecordSet* rs, const Probe& probe) : m_pRs(rs), m_probe(probe) {}
+
+  int Run(ztfLookupMode mode, PRUint32* puRecord) {
+    PRUint32 p = 0;
+    int rc = m_probe.Before(&p);
+    if (rc != ZT_OK && rc != ZT_E_NOTFOUND) return rc;
+    const int found = rc;
+    if ((rc = m_pRs->GetLookupField(&m_pField)) != ZT_OK) return rc;
+    rc = m_pRs->GetCount(&m_uCount);
+    if (rc == ZT_OK)
+      rc = found == ZT_E_NOTFOUND ? FromStart(mode, puRecord) : After(p, mode, puRecord);
+    ztRelease(m_pField);
+    return rc;
+  }
+
+ private:
+  // No record has a smaller key.
+  int FromStart(ztfLookupMode mode, PRUint32* puRecord) {
+    if (m_uCount == 0) return ZT_E_NOTFOUND;
+    if (mode == ztfLookupEqualOrAfter) return Answer(0, puRecord);
+    return FromCandidate(0, mode, puRecord, ZT_E_NOTFOUND);
+  }
+
+  // Record p is the last one with a smaller key.
+  int After(PRUint32 p, ztfLookupMode mode, PRUint32* puRecord) {
+    if (p + 1 >= m_uCount) {
+      return mode == ztfLookupEqualOrBefore ? Answer(p, puRecord) : ZT_E_NOTFOUND;
+    }
+    if (mode == ztfLookupEqualOrAfter) return Answer(p + 1, puRecord);
+    return FromCandidate(p + 1, mode, puRecord, ZT_OK, p);
+  }
+
+  // Record q is the first one that is not smaller. When it is greater, mode 2 answers it and
+  // mode 3 answers the record before it (noBefore when there is none). When it is equal, the
+  // run of equal keys is skipped: mode 3 answers its last record, mode 2 the one after it.
+  int FromCandidate(PRUint32 q, ztfLookupMode mode, PRUint32* puRecord, int noBefore,
+                    PRUint32 before = 0) {
+    bool equal = false;
+    int rc = Equals(q, &equal);
+    if (rc != ZT_OK) return rc;
+    if (!equal) {
+      if (mode == ztfLookupAfter) return Answer(q, puRecord);
+      return noBefore == ZT_OK ? Answer(before, puRecord) : noBefore;
+    }
+    PRUint32 last = q;
+    if ((rc = LastEqual(&last)) != ZT_OK) return rc;
+    if (mode == ztfLookupEqualOrBefore) return Answer(last, puRecord);
+    return last + 1 < m_uCount ? Answer(last + 1, puRecord) : ZT_E_NOTFOUND;
+  }
+
+  int LastEqual(PRUint32* puLast) {
+    for (bool equal = true; *puLast + 1 < m_uCount;) {
+      const int rc = Equals(*puLast + 1, &equal);
+      if (rc != ZT_OK) return rc;
+      if (!equal) break;
+      ++*puLast;
+    }
+    return ZT_OK;
+  }
+
+  int Equals(PRUint32 index, bool* pbEqual) {
+    ZTIRecord* record = nullptr;
+    int rc = m_pRs->GetRecord(index, &record);
+    if (rc == ZT_OK) rc = m_probe.Equals(record, m_pField, pbEqual);
+    ztRelease(record);
+    return rc;
+  }
+
+  static int Answer(PRUint32 record, PRUint32* puRecord) {
+    *puRecord = record;
+    return ZT_OK;
+  }
+
+  ZTIRecordSet* m_pRs;
+  const Probe& m_probe;
+  ZTIField* m_pField = nullptr;
+  PRUint32 m_uCount = 0;
+};
+
+template <class Probe>
+int Lookup(ZTIRecordSet* rs, ztfLookupMode mode, PRUint32* puRecord, const Probe& probe,
+           const char* where) {
+  if (!puRecord) return ZTError(ZT_E_INVALID, "[ZTIRecordSet::%s] null out-pointer", where);
+  if (mode == ztfLookupEqual || mode == ztfLookupBefore) return probe.Imp(mode, puRecord);
+  if (mode < ztfLookupAfter || mode > ztfLookupEqualOrAfter) {
+    return ZTError(ZT_E_INVALID, "[ZTIRecordSet::%s] unknown lookup mode %d", where, mode);
+  }
+  return DerivedLookup<Probe>(rs, probe).Run(mode, puRecord);
+}
+
+struct TextProbe {
+  ZTIRecordSet* rs;
+  const char* key;
+  int Imp(ztfLookupMode mode, PRUint32* p) const { return rs->LookupTextImp(key, mode, p); }
+  int Before(PRUint32* p) const { return Imp(ztfLookupBefore, p); }
+  int Equals(ZTIRecord* record, ZTIField* field, bool* pbEqual) const {
+    ZTBinary* value = nullptr;
+    const int rc = record->GetDataFieldValue(field, &value);
+    if (rc != ZT_OK) return rc;
+    const char* text = reinterpret_cast<const char*>(value->GetData());
+    const size_t length = text ? strnlen(text, value->GetLength()) : 0;
+    *pbEqual = length == strlen(key) && (length == 0 || memcmp(text, key, length) == 0);
+    value->Release();
+    return ZT_OK;
+  }
+};
+
+struct UNumProbe {
+  ZTIRecordSet* rs;
+  PRUint32 key;
+  int Imp(ztfLookupMode mode, PRUint32* p) const { return rs->LookupUNumImp(key, mode, p); }
+  int Before(PRUint32* p) const { return Imp(ztfLookupBefore, p); }
+  int Equals(ZTIRecord* record, ZTIField* field, bool* pbEqual) const {
+    PRUint32 value = 0;
+    const int rc = record->GetUNumFieldValue(field, &value);
+    *pbEqual = value == key;
+    return rc;
+  }
+};
+
+struct SNumProbe {
+  ZTIRecordSet* rs;
+  PRInt32 key;
+  int Imp(ztfLookupMode mode, PRUint32* p) const { return rs->LookupSNumImp(key, mode, p); }
+  int Before(PRUint32* p) const { return Imp(ztfLookupBefore, p); }
+  int Equals(ZTIRecord* record, ZTIField* field, bool* pbEqual) const {
+    PRInt32 value = 0;
+    const int rc = record->GetSNumFieldValue(field, &value);
+    *pbEqual = value == key;
+    return rc;
+  }
+};
+
+}  // namespace
+
+int ZTIRecordSet::LookupText(const char* key, ztfLookupMode mode, PRUint32* puRecord) {
+  if (!key) return ZTError(ZT_E_INVALID, "[ZTIRecordSet::LookupText] null key");
+  return Lookup(this, mode, puRecord, TextProbe{this, key}, "LookupText");
+}
+
+int ZTIRecordSet::LookupUNum(PRUint32 key, ztfLookupMode mode, PRUint32* puRecord) {
+  return Lookup(this, mode, puRecord, UNumProbe{this, key}, "LookupUNum");
+}
+
+int ZTIRecordSet::LookupSNum(PRInt32 key, ztfLookupMode mode, PRUint32* puRecord) {
+  return Lookup(this, mode, puRecord, SNumProbe{this, key}, "LookupSNum");
+}

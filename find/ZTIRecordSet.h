@@ -1,0 +1,58 @@
+// ZTIRecordSet, an ordered collection of records numbered from 0, and the lookups every record
+// set derives from its own equal and before searches.
+#ifndef FIND_ZTIRECORDSET_H_
+#define FIND_ZTIRECORDSET_H_
+
+#include "core/ZTRefCount.h"
+#include "find/ZTFindExport.h"
+#include "find/ztfTypes.h"
+
+class ZTCursor;
+class ZTIField;
+class ZTIFldCollection;
+class ZTIRecord;
+class ZTIRecordComparator;
+class ZTIRecordFilter;
+
+class ZTFIND_API ZTIRecordSet : public ZTRefCount {
+ public:
+  ZT_DECLARE_ZTIID
+
+  virtual int GetCount(PRUint32* puCount) const = 0;
+  // Record 0 to count - 1, with one reference.
+  virtual int GetRecord(PRUint32 uRecord, ZTIRecord** ppRecord) = 0;
+  virtual int GetFldCollection(ZTIFldCollection** ppCollection) = 0;
+  // Presents count records of parent from first on; 15 for sets that are not cursor sets.
+  virtual int InitCursorRS(PRUint32 first, PRUint32 count, ZTIRecordSet* parent,
+                           ZTRefCount* companion);
+
+  // Lookups on the lookup field. Modes 0 and 1 are the back-end's own; modes 2 to 4 are
+  // derived from mode 1 here. 11 when no record answers.
+  virtual int LookupText(const char* key, ztfLookupMode mode, PRUint32* puRecord);
+  virtual int LookupTextImp(const char* key, ztfLookupMode mode, PRUint32* puRecord) = 0;
+  virtual int LookupUNum(PRUint32 key, ztfLookupMode mode, PRUint32* puRecord);
+  virtual int LookupUNumImp(PRUint32 key, ztfLookupMode mode, PRUint32* puRecord) = 0;
+  virtual int LookupSNum(PRInt32 key, ztfLookupMode mode, PRUint32* puRecord);
+  virtual int LookupSNumImp(PRInt32 key, ztfLookupMode mode, PRUint32* puRecord) = 0;
+  // The field the records are ordered by; null and 15 when there is none.
+  virtual int GetLookupField(ZTIField** ppField);
+
+  // Records first to first + count - 1 as a new record set.
+  virtual int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) = 0;
+  // A new cursor of the unsigned values of field over records first to first + count - 1.
+  virtual int ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count,
+                            ZTCursor** ppCursor) = 0;
+  // In place; 10 from a set whose records cannot be reordered.
+  virtual int Filter(ZTIRecordFilter* filter) = 0;
+  virtual int Merge(ZTIRecordSet* other, ztfOperator op, ZTIRecordComparator* comparator,
+                    int bConsiderRank) = 0;
+  virtual int Sort(ZTIRecordComparator* comparator, int bConsiderRank) = 0;
+  // Leave this set unchanged and return a new one.
+  virtual int FilterToNew(ZTIRecordFilter* filter, ZTIRecordSet** ppOut) = 0;
+  virtual int MergeToNew(ZTIRecordSet* other, ztfOperator op, ZTIRecordComparator* comparator,
+                         int bConsiderRank, ZTIRecordSet** ppOut) = 0;
+  virtual int SortToNew(ZTIRecordComparator* comparator, int bConsiderRank,
+                        ZTIRecordSet** ppOut) = 0;
+};
+
+#endif  // FIND_ZTIRECORDSET_H_

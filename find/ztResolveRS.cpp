@@ -1,0 +1,132 @@
+#include "find/ztResolveRS.h"
+
+#include "core/ZTErrors.h"
+#include "find/ZTCursor.h"
+#include "find/ZTIRecord.h"
+#include "find/ZTIRecordSet.h"
+#include "find/detail/ztAlloc.h"
+
+namespace {
+
+int Stopped(const int* piStop, const char* where) {
+  if (piStop && *piStop) return ZTError(ZT_E_STOPPED, "[%s] stopped", where);
+  return ZT_OK;
+}
+
+int ReadValue(ZTIRecordSet* recordSet, ZTIField* field, PRUint32 record, PRUint32* puValue) {
+  ZTIRecord* r = nullptr;
+  int rc = recordSet->GetRecord(record, &r);
+  if (rc == ZT_OK) rc = r->GetUNumFieldValue(field, puValue);
+  ztRelease(r);
+  return rc == ZT_OK ? ztCheckRecordNumber(*puValue, "ztExtractUNumCursor") : rc;
+}
+
+// The cursors made so far, released together.
+class CursorList {
+ public:
+  explicit CursorList(PRUint32 capacity) : m_ppCursors(ztAllocOf<ZTCursor*>(capacity)) {}
+  ~CursorList() {
+    for (PRUint32 i = 0; i < m_uCount; ++i) m_ppCursors[i]->Release();
+    ztFree(m_ppCursors);
+  }
+  bool IsValid() const { return m_ppCursors != nullptr; }
+  // Takes over the reference; empty cursors are dropped.
+  void Add(ZTCursor* cursor) {
+    if (cursor->GetCount() > 0) {
+      m_ppCursors[m_uCount++] = cursor;
+    } else {
+      cursor->Release();
+    }
+  }
+  ZTCursor** Get() const { return m_ppCursors; }
+  PRUint32 GetCount() const { return m_uCount; }
+
+ private:
+  ZTCursor** m_ppCursors;
+  PRUint32 m_uCount = 0;
+};
+
+// The sorted (unless bKeepOrder) cursor of targetField's values over the records linked from
+// record r.
+int LinkedValues(ZTIRecordSet* recordSet, PRUint32 r, ZTIField* linkField, ZTIField* targetField,
+                 int bKeepOrder, ZTCursor** ppOut) {
+  ZTIRecord* record = nullptr;
+  ZTIRecordSet* linked = nullptr;
+  PRUint32 count = 0;
+  int rc = recordSet->GetRecord(r, &record);
+  if (rc == ZT_OK) rc = record->GetLinkFieldValue(linkField, &linked);
+  if (rc == ZT_OK) rc = linked->GetCount(&count);
+  if (rc == ZT_OK) rc = linked->ExtractCursor(targetField, 0, count, ppOut);
+  if (rc == ZT_OK && !bKeepOrder) rc = (*ppOut)->Sort(nullptr);
+  if (rc != ZT_OK && *ppOut) ztRelease(*ppOut);
+  ztRelease(linked);
+  ztRelease(record);
+  return rc;
+}
+
+}  // namespace
+
+int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field, const PRUint32* records,
+                        PRUint32 first, PRUint32 count, int* piStop, ZTCursor** ppOut) {
+  if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ztExtractUNumCursor] null out-pointer");
+  *ppOut = nullptr;
+  if (!recordSet || !field) return ZTError(ZT_E_INVALID, "[ztExtractUNumCursor] null argument");
+  ZTCursor* out = nullptr;
+  int rc = ZTCursor::_CreateInstance(count, nullptr, &out);
+  PRUint32* values = rc == ZT_OK ? out->BeginDirectWrite() : nullptr;
+  for (PRUint32 i = 0; rc == ZT_OK && i < count; ++i) {
+    rc = Stopped(piStop, "ztExtractUNumCursor");
+    if (rc == ZT_OK) {
+      rc = ReadValue(recordSet, field, records ? records[first + i] : first + i, &values[i]);
+    }
+  }
+  if (rc != ZT_OK) {
+    ztRelease(out);
+    return rc;
+  }
+  out->EndDirectWrite();
+  *ppOut = out;
+  return ZT_OK;
+}
+
+int ztResolveRSUNum(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* field, int bKeepOrder,
+                    int* piStop, ZTCursor** ppOut) {
+  if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ztResolveRSUNum] null out-pointer");
+  *ppOut = nullptr;
+  if (!cursor) return ZTError(ZT_E_INVALID, "[ztResolveRSUNum] null cursor");
+  int rc = cursor->ComputeCursorForm();
+  if (rc == ZT_OK) {
+    rc = ztExtractUNumCursor(recordSet, field, cursor->GetArray(), 0, cursor->GetCount(), piStop,
+                             ppOut);
+  }
+  if (rc == ZT_OK && !bKeepOrder && (rc = (*ppOut)->Sort(nullptr)) != ZT_OK) ztRelease(*ppOut);
+  return rc;
+}
+
+int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkField,
+                    ZTIField* targetField, int bKeepOrder, int* piStop, ZTCursor** ppOut) {
+  if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ztResolveRSLink] null out-pointer");
+  *ppOut = nullptr;
+  if (!cursor || !recordSet) return ZTError(ZT_E_INVALID, "[ztResolveRSLink] null argument");
+  int rc = cursor->ComputeCursorForm();
+  if (rc != ZT_OK) return rc;
+  const PRUint32 n = cursor->GetCount();
+  CursorList lists(n);
+  if (!lists.IsValid()) return ZTError(ZT_E_NOMEM, "[ztResolveRSLink] Cannot allocate memory");
+  for (PRUint32 i = 0; i < n; ++i) {
+    ZTCursor* values = nullptr;
+    if ((rc = Stopped(piStop, "ztResolveRSLink")) != ZT_OK ||
+        (rc = LinkedValues(recordSet, cursor->GetArray()[i], linkField, targetField, bKeepOrder,
+                           &values)) != ZT_OK) {
+      return rc;
+    }
+    lists.Add(values);
+  }
+  ZTCursor* out = nullptr;
+  if ((rc = ZTCursor::_CreateInstance(0, nullptr, &out)) == ZT_OK &&
+      (rc = out->MuxCursors(lists.Get(), lists.GetCount(), piStop)) != ZT_OK) {
+    ztRelease(out);
+  }
+  *ppOut = out;
+  return rc;
+}

@@ -1,0 +1,33 @@
+// Turning a cursor of records into a cursor of the record numbers they reference: through an
+// unsigned-number field (ztResolveRSUNum) or through a link field (ztResolveRSLink). Both
+// test *piStop (when given) before each element and return 19 when another thread set it.
+#ifndef FIND_ZTRESOLVERS_H_
+#define FIND_ZTRESOLVERS_H_
+
+#include <prtypes.h>
+
+#include "find/ZTFindExport.h"
+
+class ZTCursor;
+class ZTIField;
+class ZTIRecordSet;
+
+// A new cursor of the field's values for records[first] .. records[first + count - 1] of the
+// record set, or for records first .. first + count - 1 when records is null. Values of 2^31
+// or more are refused with 1.
+ZTFIND_API int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field,
+                                   const PRUint32* records, PRUint32 first, PRUint32 count,
+                                   int* piStop, ZTCursor** ppOut);
+
+// For each element r of cursor, in order, the value of field in record r; sorted ascending
+// unless bKeepOrder is set. Duplicates stay.
+ZTFIND_API int ztResolveRSUNum(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* field,
+                               int bKeepOrder, int* piStop, ZTCursor** ppOut);
+
+// The union of the target field's values over the records that each element's link field
+// points to.
+ZTFIND_API int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkField,
+                               ZTIField* targetField, int bKeepOrder, int* piStop,
+                               ZTCursor** ppOut);
+
+#endif  // FIND_ZTRESOLVERS_H_
