@@ -1,0 +1,131 @@
+#include "backends/native/ZTPageFileFragment.h"
+
+#include <prmem.h>
+#include <zlib.h>
+
+#include "backends/native/ZTNativeErrors.h"
+#include "backends/native/ZTPageFile.h"
+#include "backends/native/detail/ztPageIO.h"
+#include "core/ZTErrors.h"
+
+ZTPageFileFragment::ZTPageFileFragment(ZTPageFile* pageFile)
+    : m_uStart(0), m_uLength(0), m_uCapacity(0), m_pBuffer(nullptr), m_pPageFile(pageFile) {
+  if (m_pPageFile) m_pPageFile->AddRef();
+}
+
+ZTPageFileFragment::~ZTPageFileFragment() {
+  if (m_pPageFile) m_pPageFile->RemoveStaticFragment(this);
+  PR_Free(m_pBuffer);
+  ztRelease(m_pPageFile);
+}
+
+bool ZTPageFileFragment::Reserve(PRUint32 capacity) {
+  if (capacity <= m_uCapacity && m_pBuffer) return true;
+  void* grown = PR_Realloc(m_pBuffer, capacity ? capacity : 1);
+  if (!grown) return false;
+  m_pBuffer = static_cast<PRUint8*>(grown);
+  m_uCapacity = capacity;
+  return true;
+}
+
+void ZTPageFileFragment::Empty() {
+  PR_Free(m_pBuffer);
+  m_pBuffer = nullptr;
+  m_uStart = m_uLength = m_uCapacity = 0;
+}
+
+int ZTPageFileFragment::Inflate(const PRUint8* stored, PRUint32 storedLength,
+                                PRUint32 logicalLength, PRUint32 position, const char* fileName) {
+  uLongf inflated = logicalLength;
+  const int z = uncompress(m_pBuffer, &inflated, stored, storedLength);
+  if (z == Z_OK && inflated == logicalLength) return ZT_OK;
+  return ZTError(ZT_NATIVE_E_INFLATE,
+                 "[ZTPageFileFragment::LoadFromFile] The block at %u of %s does not inflate to "
+                 "%u bytes (zlib %d, %lu bytes)",
+                 position, fileName, logicalLength, z, static_cast<unsigned long>(inflated));
+}
+
+int ZTPageFileFragment::LoadFromFile(PRFileDesc* fd, PRUint32 position, PRUint32 readSize,
+                                     PRUint32 logicalStart, PRUint32 logicalLength, bool compressed,
+                                     const char* fileName, const PRUint8* key, PRUint32 keyLength) {
+  m_uStart = m_uLength = 0;
+  if (!Reserve(logicalLength)) {
+    Empty();
+    return ZTError(ZT_E_NOMEM, "[ZTPageFileFragment::LoadFromFile] Failed to allocate %lu bytes",
+                   static_cast<unsigned long>(logicalLength));
+  }
+  PRUint8* target = m_pBuffer;
+  if (compressed) {
+    target = static_cast<PRUint8*>(PR_Malloc(readSize ? readSize : 1));
+    if (!target) {
+      return ZTError(ZT_E_NOMEM,
+                     "[ZTPageFileFragment::LoadFromFile] Failed to allocate a temp buffer of %ld "
+                     "bytes",
+                     static_cast<long>(readSize));
+    }
+  }
+  int rc = ZT_OK;
+  if (!ztSeekTo(fd, position)) {
+    rc = ZTError(ZT_NATIVE_E_SEEK,
+                 "[ZTPageFileFragment::LoadFromFile] Could not move internal file marker");
+  } else if (!ztReadFully(fd, target, readSize)) {
+    rc = ZTError(ZT_NATIVE_E_READ,
+                 "[ZTPageFileFragment::LoadFromFile] Could not read %ld bytes at %ld.",
+                 static_cast<long>(readSize), static_cast<long>(position));
+  } else {
+    ztDecipher(target, readSize, position, key, keyLength);
+    if (compressed) rc = Inflate(target, readSize, logicalLength, position, fileName);
+  }
+  if (compressed) PR_Free(target);
+  if (rc) return rc;
+  m_uStart = logicalStart;
+  m_uLength = logicalLength;
+  return ZT_OK;
+}
+
+int ZTPageFileFragment::AppendFromFile(PRFileDesc* fd, PRUint32 offset, PRUint32 count,
+                                       const PRUint8* key, PRUint32 keyLength) {
+  const PRUint32 end = GetEnd();
+  if (offset < end) {
+    // Only the part beyond the fragment's end is read.
+    if (count <= end - offset) return ZT_OK;
+    count -= end - offset;
+    offset = end;
+  }
+  if (count > 0xFFFFFFFF - m_uLength || !Reserve(m_uLength + count)) return ZT_E_NOMEM;
+  int rc = ZT_OK;
+  if (!ztSeekTo(fd, offset)) {
+    rc = ZTError(ZT_NATIVE_E_SEEK,
+                 "[ZTPageFileFragment::AppendFromFile] Could not move internal file marker");
+  } else if (!ztReadFully(fd, m_pBuffer + m_uLength, count)) {
+    rc = ZTError(ZT_NATIVE_E_READ,
+                 "[ZTPageFileFragment::AppendFromFile] Could not read %ld bytes at %ld.",
+                 static_cast<long>(count), static_cast<long>(offset));
+  }
+  if (rc) return rc;
+  ztDecipher(m_pBuffer + m_uLength, count, offset, key, keyLength);
+  m_uLength += count;
+  return ZT_OK;
+}
+
+bool ZTPageFileFragment::Contains(PRUint32 offset, PRUint32 length) const {
+  return m_pBuffer && offset >= m_uStart && offset - m_uStart <= m_uLength &&
+         length <= m_uLength - (offset - m_uStart);
+}
+
+void ZTPageFileFragment::Unload(PRUint32 limit) {
+  if (m_uLength > limit) Empty();
+}
+
+void ZTPageFileFragment::Swap(ZTPageFileFragment* other) {
+  PRUint32 start = m_uStart, length = m_uLength, capacity = m_uCapacity;
+  PRUint8* buffer = m_pBuffer;
+  m_uStart = other->m_uStart;
+  m_uLength = other->m_uLength;
+  m_uCapacity = other->m_uCapacity;
+  m_pBuffer = other->m_pBuffer;
+  other->m_uStart = start;
+  other->m_uLength = length;
+  other->m_uCapacity = capacity;
+  other->m_pBuffer = buffer;
+}

@@ -1,0 +1,336 @@
+// Native tables: opening and configuration, the module and its component URL, sub record
+// sets, cursors of field values, LINK fields between sibling tables.
+#include "backends/native/ZTTable.h"
+
+#include <gtest/gtest.h>
+#include <plstr.h>
+
+#include <cstdlib>
+
+#include <string>
+
+#include "backends/native/ZTField.h"
+#include "backends/native/ZTFldCollection.h"
+#include "backends/native/ZTNativeErrors.h"
+#include "backends/native/ZTPageFile.h"
+#include "backends/native/tests/ztNativeTestTables.h"
+#include "core/ZTEnvir.h"
+#include "core/ZTFactory.h"
+#include "find/ZTCursor.h"
+#include "find/ZTIField.h"
+#include "find/ZTIFldCollection.h"
+#include "find/ZTIRecord.h"
+#include "find/ZTIRecordFilter.h"
+#include "find/ZTRecordComparatorUNumField.h"
+#include "tools/writer/ZTTableWriter.h"
+
+namespace {
+
+// The named field of a table (one reference).
+ZTIField* FieldOf(ZTTable* table, const char* name) {
+  ZTIFldCollection* fields = nullptr;
+  ZTIField* field = nullptr;
+  if (table->GetFldCollection(&fields) == 0) fields->GetField(name, &field);
+  ztRelease(fields);
+  return field;
+}
+
+ZTIRecordSet* CreateByUrl(const std::string& url, int* pRc) {
+  ZTFactory* factory = nullptr;
+  ZTRefCount* object = nullptr;
+  *pRc = ZTFactory::GetFactory(&factory);
+  if (!*pRc) *pRc = factory->CreateInstance(url.c_str(), &object);
+  if (*pRc) return nullptr;
+  ZTIRecordSet* set = nullptr;
+  object->QueryZTInterface(ZTIRecordSet::GetZTIID(), reinterpret_cast<void**>(&set));
+  object->Release();
+  return set;
+}
+
+TEST(ZTTable, OpensThroughTheFactory) {
+  ztTempDir dir;
+  const std::string path = ztWriteTextTable(dir, "words", {"a", "b", "c"});
+  int rc = 0;
+  ZTIRecordSet* set = CreateByUrl("recordset:native:" + path, &rc);
+  ASSERT_EQ(0, rc);
+  ASSERT_NE(nullptr, set);
+  PRUint32 count = 0;
+  EXPECT_EQ(0, set->GetCount(&count));
+  EXPECT_EQ(3u, count);
+  const ztID* id = set->GetLastZTIID();
+  EXPECT_EQ(ZTTable::GetZTIID(), *id);
+  set->Release();
+  set = CreateByUrl("recordset:native:", &rc);
+  ASSERT_NE(nullptr, set);
+  EXPECT_EQ(ZT_NATIVE_E_TABLE, set->GetCount(&count));
+  EXPECT_EQ(0xFFFFFFFFu, count);
+  set->Release();
+  EXPECT_EQ(nullptr, CreateByUrl("recordset:native:" + dir.File("none"), &rc));
+  EXPECT_EQ(ZT_E_NOTFOUND, rc);
+}
+
+TEST(ZTTable, TheModuleImportsItsVariablesUnlessTheEngineHasThem) {
+  setenv("ZTF_BE_NATIVE_AUTOMAPLIMIT", "77", 1);
+  setenv("ZTF_BE_NATIVE_DEFAULT_OPENMODE", "TRANSIENT", 1);
+  ZTEnvir* envir = nullptr;
+  ASSERT_EQ(0, ZTEnvir::GetEnvir(&envir));
+  envir->SetValue("ZTF_BE_NATIVE_DEFAULT_OPENMODE", "DELAYED");
+  ZTFactory* factory = nullptr;
+  ASSERT_EQ(0, ZTFactory::GetFactory(&factory));  // loads the module
+  for (const auto& expected : {std::make_pair("ZTF_BE_NATIVE_AUTOMAPLIMIT", "77"),
+                               std::make_pair("ZTF_BE_NATIVE_DEFAULT_OPENMODE", "DELAYED")}) {
+    char* value = nullptr;
+    ASSERT_EQ(0, envir->GetValue(expected.first, &value));
+    EXPECT_STREQ(expected.second, value);
+    PL_strfree(value);
+  }
+}
+
+TEST(ZTTable, FindsItsConfigurationInADirectoryOrBesideIt) {
+  ztTempDir dir;
+  const std::string path = ztWriteTextTable(dir, "words", {"a"});
+  dir.Write("flat.ztn", "[DAT]\nPATH=words/records.dat\n$X=ULONG\n");
+  ZTTable* table = ztOpenTable(dir.File("flat"));
+  ASSERT_NE(nullptr, table);
+  EXPECT_EQ(2, table->GetCount());  // 8 bytes of records read as two ULONGs
+  EXPECT_EQ(4u, table->GetRecordSize());
+  table->Release();
+  table = new ZTTable();
+  ztTakeLog();
+  EXPECT_EQ(ZT_E_NOTFOUND, table->SetFileName(dir.File("nothing").c_str()));
+  EXPECT_NE(std::string::npos, ztTakeLog().find("Cannot find config file for table `"));
+  EXPECT_FALSE(table->IsValid());
+  EXPECT_EQ(-1, table->GetCount());
+  EXPECT_EQ(0u, table->GetRecordSize());
+  table->Release();
+}
+
+struct ConfigCase {
+  const char* config;
+  int code;
+  const char* message;
+};
+
+TEST(ZTTable, RefusesConfigurationsInTheWrongOrderOrWithUnknownKeys) {
+  const ConfigCase cases[] = {
+      {"[GENERAL]\nNAME=x\n", ZT_E_BADOPTION, "Invalid configuration option [GENERAL] NAME=x"},
+      {"[$ARTICLE,1]\nPATH=c.dat\n[DAT]\nPATH=r.dat\n$ARTICLE=DATA\n", ZT_E_BADOPTION,
+       "Field ARTICLE unknwon."},
+      {"[DAT]\nPATH=r.dat\n$A=DATA\n[$A,x]\nPATH=c.dat\n", ZT_E_BADOPTION, "Invalid pack number"},
+      {"[DAT]\nPATH=r.dat\n$A=DATA\n[$A,70000]\nPATH=c.dat\n", ZT_E_BADOPTION,
+       "Invalid pack number"},
+      {"[LC]\nFIELD=A\n[DAT]\nPATH=r.dat\n$A=ULONG\n", ZT_NATIVE_E_UNKNOWN, "Field A is unknown."},
+      {"[DAT]\nPATH=r.dat\n$A=ULONG\n[LC]\nFIELD=A\nFIELD=A\n", ZT_NATIVE_E_TABLE,
+       "LC file record given twice or more."},
+      {"[RECORDCACHE]\nSIZE=-1\n", ZT_NATIVE_E_RECORD, "Cache size not valid (-1)"},
+      {"[RECORDCACHE]\nSIZE=100000\n", ZT_NATIVE_E_RECORD, "Cache size not valid (100000)"},
+      {"[RECORDCACHE]\nSIZE=2\n", ZT_NATIVE_E_TABLE, "No DAT file ("},
+      {"[DAT]\nPATH=r.dat\n$A=DATA\n$A,OFFSET=ULONG\n[$A]\nNAME=c.dat\n", ZT_E_BADOPTION,
+       "Invalid configuration option [] NAME=c.dat"},
+      {"[DAT]\nPATH=r.dat\n$L=LINK\n[$L]\nPATH=x\n", ZT_NATIVE_E_VALUE,
+       "unknown configuration token 'PATH'"},
+      {"[DAT]\nPATH=missing.dat\n", ZT_E_NOTFOUND, "Stops parsing. Error 11 on line 2"},
+  };
+  for (const ConfigCase& c : cases) {
+    ztTempDir dir;
+    dir.Write("r.dat", std::string(40, '\0'));
+    dir.Write("c.dat", "xyz");
+    dir.Write("config.cft", c.config);
+    ZTTable* table = new ZTTable();
+    ztTakeLog();
+    EXPECT_EQ(c.code, table->SetFileName(dir.path().c_str())) << c.config;
+    EXPECT_NE(std::string::npos, ztTakeLog().find(c.message)) << c.config;
+    EXPECT_FALSE(table->IsValid());
+    table->Release();
+  }
+}
+
+TEST(ZTTable, InPlaceOperationsAreRefused) {
+  ztTempDir dir;
+  ZTTable* table = ztOpenTable(ztWriteTextTable(dir, "t", {"a"}));
+  ASSERT_NE(nullptr, table);
+  EXPECT_EQ(ZT_E_FAILED, table->Filter(nullptr));
+  EXPECT_EQ(ZT_E_FAILED, table->Sort(nullptr, 0));
+  EXPECT_EQ(ZT_E_FAILED, table->Merge(table, ztfOr, nullptr, 0));
+  table->Release();
+}
+
+// Keeps the records whose ID is even.
+class EvenIds : public ZTIRecordFilter {
+ public:
+  int CheckRecord(ZTIRecord* record, int* pbKeep) override {
+    PRUint32 id = 0;
+    ZTIField* field = FieldOf(static_cast<ZTTable*>(m_pRecordSet), "ID");
+    int rc = record->GetUNumFieldValue(field, &id);
+    field->Release();
+    *pbKeep = id % 2 == 0;
+    return rc;
+  }
+};
+
+PRUint32 IdOf(ZTIRecordSet* set, PRUint32 n, ZTIField* id) {
+  ZTIRecord* record = nullptr;
+  PRUint32 value = 0xFFFFFFFF;
+  if (set->GetRecord(n, &record) == 0) record->GetUNumFieldValue(id, &value);
+  ztRelease(record);
+  return value;
+}
+
+TEST(ZTTable, ToNewOperationsLeaveTheTableAsItIs) {
+  ztTempDir dir;
+  ZTTable* table = ztOpenTable(ztWriteTextTable(dir, "t", ztNumberedKeys(10)));
+  ASSERT_NE(nullptr, table);
+  ZTIField* id = FieldOf(table, "ID");
+  ZTRecordComparatorUNumField* comparator = new ZTRecordComparatorUNumField();
+  ASSERT_EQ(0, comparator->SetField("ID"));
+  comparator->SetSortingOrder(ztfSortDescending);
+  ZTIRecordSet* sorted = nullptr;
+  ASSERT_EQ(0, table->SortToNew(comparator, 0, &sorted));
+  EXPECT_EQ(9u, IdOf(sorted, 0, id));
+  EXPECT_EQ(0u, IdOf(table, 0, id));
+  EvenIds* filter = new EvenIds();
+  ZTIRecordSet* even = nullptr;
+  ASSERT_EQ(0, table->FilterToNew(filter, &even));
+  PRUint32 count = 0;
+  ASSERT_EQ(0, even->GetCount(&count));
+  EXPECT_EQ(5u, count);
+  EXPECT_EQ(2u, IdOf(even, 1, id));
+  ZTIRecordSet* both = nullptr;
+  ASSERT_EQ(0, table->MergeToNew(even, ztfAnd, comparator, 0, &both));
+  ASSERT_EQ(0, both->GetCount(&count));
+  EXPECT_EQ(5u, count);
+  both->Release();
+  even->Release();
+  filter->Release();
+  sorted->Release();
+  comparator->Release();
+  id->Release();
+  table->Release();
+}
+
+TEST(ZTTable, SubRecordSetsPresentARangeOfRecords) {
+  ztTempDir dir;
+  ZTTable* table = ztOpenTable(ztWriteTextTable(dir, "t", ztNumberedKeys(600)));
+  ASSERT_NE(nullptr, table);
+  ZTIRecordSet* sub = nullptr;
+  ASSERT_EQ(0, table->GetSubRecordSet(300, 100, &sub));
+  PRUint32 count = 0, id = 0;
+  ASSERT_EQ(0, sub->GetCount(&count));
+  EXPECT_EQ(100u, count);
+  ZTIRecord* record = nullptr;
+  ASSERT_EQ(0, sub->GetRecord(0, &record));
+  ASSERT_EQ(0, record->GetId(&id));
+  EXPECT_EQ(300u, id);
+  record->Release();
+  // The range's records and their successor stay in a fragment held by the set.
+  EXPECT_EQ(2u, table->GetRecordFile()->GetFragmentCount());
+  sub->Release();
+  EXPECT_EQ(1u, table->GetRecordFile()->GetFragmentCount());
+  // Up to the last record: no successor is read.
+  ASSERT_EQ(0, table->GetSubRecordSet(590, 10, &sub));
+  sub->Release();
+  ztTakeLog();
+  EXPECT_EQ(ZT_NATIVE_E_TABLE, table->GetSubRecordSet(590, 11, &sub));
+  EXPECT_NE(std::string::npos, ztTakeLog().find("Invalid record boundaries ("));
+  EXPECT_EQ(ZT_NATIVE_E_TABLE, table->GetSubRecordSet(0xFFFFFFFF, 2, &sub));
+  EXPECT_EQ(nullptr, sub);
+  table->Release();
+}
+
+TEST(ZTTable, ExtractCursorReadsAnUnsignedField) {
+  ztTempDir dir;
+  ZTTable* table = ztOpenTable(ztWriteTextTable(dir, "t", ztNumberedKeys(600)));
+  ASSERT_NE(nullptr, table);
+  ZTIField* id = FieldOf(table, "ID");
+  ASSERT_NE(nullptr, id);
+  ZTCursor* cursor = nullptr;
+  ASSERT_EQ(0, table->ExtractCursor(id, 250, 20, &cursor));
+  ASSERT_EQ(20u, cursor->GetCount());
+  for (PRUint32 i = 0; i < 20; ++i) EXPECT_EQ(250 + i, cursor->GetArray()[i]);
+  cursor->Release();
+  EXPECT_EQ(ZT_NATIVE_E_TABLE, table->ExtractCursor(id, 590, 11, &cursor));
+  id->Release();
+  table->Release();
+}
+
+// Two sibling tables: words whose LINK field points at ranges of occurrences.
+std::string WriteLinkedTables(const ztTempDir& dir, const char* countType) {
+  ZTTableWriter occurrences;
+  int pos = -1;
+  occurrences.AddNumField("POS", "ULONG", &pos);
+  EXPECT_EQ(0, occurrences.Begin(dir.File("occ").c_str()));
+  ZTWriterRow row(1);
+  for (PRUint32 i = 0; i < 6; ++i) {
+    row.SetNum(pos, 100 + i);
+    EXPECT_EQ(0, occurrences.AddRow(row));
+  }
+  EXPECT_EQ(0, occurrences.Finish());
+  ZTTableWriter words;
+  ZTLinkFieldSpec spec;
+  spec.m_pcCountType = countType;
+  spec.m_pcTable = "../occ";
+  int link = -1;
+  words.AddLinkField("OCC", spec, &link);
+  EXPECT_EQ(0, words.Begin(dir.File("words").c_str()));
+  ZTWriterRow links(1);
+  for (const auto& range :
+       {std::make_pair(0u, 2u), std::make_pair(2u, 1u), std::make_pair(3u, 3u)}) {
+    links.SetLink(link, range.first, range.second);
+    EXPECT_EQ(0, words.AddRow(links));
+  }
+  EXPECT_EQ(0, words.Finish());
+  return dir.File("words");
+}
+
+TEST(ZTTable, LinkFieldsReachRangesOfASiblingTable) {
+  for (const char* countType : {"UBYTE", static_cast<const char*>(nullptr)}) {
+    ztTempDir dir;
+    ZTTable* words = ztOpenTable(WriteLinkedTables(dir, countType));
+    ASSERT_NE(nullptr, words);
+    ZTIField* link = FieldOf(words, "OCC");
+    ASSERT_NE(nullptr, link);
+    const PRUint32 counts[] = {2, 1, 3};
+    for (PRUint32 n = 0; n < 3; ++n) {
+      ZTIRecord* record = nullptr;
+      ASSERT_EQ(0, words->GetRecord(n, &record));
+      PRUint32 count = 0;
+      ASSERT_EQ(0, record->GetLinkFieldCount(link, &count));
+      EXPECT_EQ(counts[n], count) << n;
+      ZTIRecordSet* linked = nullptr;
+      ASSERT_EQ(0, record->GetLinkFieldValue(link, &linked));
+      PRUint32 linkedCount = 0;
+      ASSERT_EQ(0, linked->GetCount(&linkedCount));
+      EXPECT_EQ(counts[n], linkedCount);
+      linked->Release();
+      record->Release();
+    }
+    ZTIRecordSet* target = nullptr;
+    ASSERT_EQ(0, link->GetLinkSubRecordSet(&target));
+    PRUint32 total = 0;
+    ASSERT_EQ(0, target->GetCount(&total));
+    EXPECT_EQ(6u, total);
+    target->Release();
+    link->Release();
+    words->Release();
+  }
+}
+
+TEST(ZTTable, LinkRangesBeyondTheirTableAreRefused) {
+  ztTempDir dir;
+  WriteLinkedTables(dir, "UBYTE");
+  std::string records = ztReadFile(dir.File("words/records.dat"));
+  records[4] = 9;  // record 0 links 9 records from 0: the target has 6
+  dir.Write("words/records.dat", records);
+  ZTTable* words = ztOpenTable(dir.File("words"));
+  ASSERT_NE(nullptr, words);
+  ZTField* link = words->GetRecordFile()->GetFldCollection()->FindField("OCC");
+  ZTIRecord* record = nullptr;
+  ASSERT_EQ(0, words->GetRecord(0, &record));
+  ZTIRecordSet* linked = nullptr;
+  EXPECT_EQ(ZT_NATIVE_E_TABLE, record->GetLinkFieldValue(link, &linked));
+  EXPECT_EQ(nullptr, linked);
+  record->Release();
+  words->Release();
+}
+
+}  // namespace
