@@ -26,7 +26,8 @@ enum : int {
 };
 
 // Formats the message with NSPR's printf rules, logs it (standard error, accumulated log,
-// ZT_LOG_FILE) and returns code unchanged.
+// ZT_LOG_FILE) and returns code unchanged. NSPR reads "%ld" as 32 bits: pass 64-bit values
+// as long long with "%lld" / "%llu".
 ZTCORE_API int ZTError(int code, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 ZTCORE_API int ZTvError(int code, const char* format, va_list args);

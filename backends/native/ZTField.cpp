@@ -122,8 +122,8 @@ int ZTField::Configure(const char* sub, const char* type) {
   if (m_eType != ftData && m_eType != ftLink) {
     return ZTError(ZT_NATIVE_E_SUBFIELD,
                    "[ZTField::Configure] Configure called for %s field (%s=%s), which is not a "
-                   "composite field (type = %ld).",
-                   m_pcName, sub, type, static_cast<long>(m_eType));
+                   "composite field (type = %lld).",
+                   m_pcName, sub, type, static_cast<long long>(m_eType));
   }
   ZTField** slot = SubSlot(sub);
   if (!slot) {

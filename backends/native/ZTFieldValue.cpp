@@ -26,8 +26,9 @@ int ZTField::LengthFromSuccessor(const char* caller, const PRUint8* record,
   }
   if (end < offset) {
     return ZTError(ZT_NATIVE_E_VALUE,
-                   "[ZTField::%s] The value of %s at %lu would end before it starts (%lu)", caller,
-                   m_pcName, static_cast<unsigned long>(offset), static_cast<unsigned long>(end));
+                   "[ZTField::%s] The value of %s at %llu would end before it starts (%llu)",
+                   caller, m_pcName, static_cast<unsigned long long>(offset),
+                   static_cast<unsigned long long>(end));
   }
   *puLength = end - offset;
   return ZT_OK;

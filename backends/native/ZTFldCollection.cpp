@@ -64,8 +64,8 @@ int ZTFldCollection::DeclareField(const char* name, const char* type) {
   if (!field || field->SetName(name) || Insert(field)) {
     ztRelease(field);
     return ZTError(ZT_NATIVE_E_DECLALLOC,
-                   "[ZTFldCollection::Configure] Failed to allocate %ld bytes",
-                   static_cast<long>(sizeof(ZTField)));
+                   "[ZTFldCollection::Configure] Failed to allocate %lld bytes",
+                   static_cast<long long>(sizeof(ZTField)));
   }
   field->SetDeclarationNumber(m_uCount - 1);
   field->SetOffset(m_uRecordSize);
@@ -151,8 +151,8 @@ int ZTFldCollection::GetFieldName(PRUint32 index, char** ppcName) const {
   *ppcName = nullptr;
   ZTIField* field = nullptr;
   if (index >= m_uCount || GetField(index, &field)) {
-    return ZTError(ZT_NATIVE_E_UNKNOWN, "[ZTFldCollection::GetFieldName] Field #%ld is unknown.",
-                   static_cast<long>(index));
+    return ZTError(ZT_NATIVE_E_UNKNOWN, "[ZTFldCollection::GetFieldName] Field #%lld is unknown.",
+                   static_cast<long long>(index));
   }
   int rc = field->GetName(ppcName);
   field->Release();

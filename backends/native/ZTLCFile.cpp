@@ -88,8 +88,8 @@ int ZTLCFile::ReadText(PRUint32* puSize) {
   if (PR_GetOpenFileInfo64(fd, &info) != PR_SUCCESS || info.size >= 0x7FFFFFFF) {
     rc = ZT_E_FAILED;
   } else if (!(m_pcText = static_cast<char*>(PR_Malloc(static_cast<PRUint32>(info.size) + 1)))) {
-    rc = ZTError(ZT_NATIVE_E_LCALLOC, "[ZTLCFile::Load] Failed to allocate %ld bytes",
-                 static_cast<long>(info.size + 1));
+    rc = ZTError(ZT_NATIVE_E_LCALLOC, "[ZTLCFile::Load] Failed to allocate %lld bytes",
+                 static_cast<long long>(info.size + 1));
   } else if (!ztReadFully(fd, m_pcText, static_cast<PRUint32>(info.size))) {
     rc = ZTError(ZT_E_FAILED, "[ZTLCFile::Load] Could not read %s", m_pcPath);
   }
@@ -123,8 +123,8 @@ int ZTLCFile::Append(const Entry& entry) {
     const PRUint32 bytes = (m_uCapacity + 10) * sizeof(Entry);
     void* grown = PR_Realloc(m_pEntries, bytes);
     if (!grown)
-      return ZTError(ZT_NATIVE_E_LCALLOC, "[ZTLCFile::Load] Failed to allocate %ld bytes",
-                     static_cast<long>(bytes));
+      return ZTError(ZT_NATIVE_E_LCALLOC, "[ZTLCFile::Load] Failed to allocate %lld bytes",
+                     static_cast<long long>(bytes));
     m_pEntries = static_cast<Entry*>(grown);
     m_uCapacity += 10;
   }

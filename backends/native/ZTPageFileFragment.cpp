@@ -41,8 +41,8 @@ int ZTPageFileFragment::Inflate(const PRUint8* stored, PRUint32 storedLength,
   if (z == Z_OK && inflated == logicalLength) return ZT_OK;
   return ZTError(ZT_NATIVE_E_INFLATE,
                  "[ZTPageFileFragment::LoadFromFile] The block at %u of %s does not inflate to "
-                 "%u bytes (zlib %d, %lu bytes)",
-                 position, fileName, logicalLength, z, static_cast<unsigned long>(inflated));
+                 "%u bytes (zlib %d, %llu bytes)",
+                 position, fileName, logicalLength, z, static_cast<unsigned long long>(inflated));
 }
 
 int ZTPageFileFragment::LoadFromFile(PRFileDesc* fd, PRUint32 position, PRUint32 readSize,
@@ -51,17 +51,17 @@ int ZTPageFileFragment::LoadFromFile(PRFileDesc* fd, PRUint32 position, PRUint32
   m_uStart = m_uLength = 0;
   if (!Reserve(logicalLength)) {
     Empty();
-    return ZTError(ZT_E_NOMEM, "[ZTPageFileFragment::LoadFromFile] Failed to allocate %lu bytes",
-                   static_cast<unsigned long>(logicalLength));
+    return ZTError(ZT_E_NOMEM, "[ZTPageFileFragment::LoadFromFile] Failed to allocate %llu bytes",
+                   static_cast<unsigned long long>(logicalLength));
   }
   PRUint8* target = m_pBuffer;
   if (compressed) {
     target = static_cast<PRUint8*>(PR_Malloc(readSize ? readSize : 1));
     if (!target) {
       return ZTError(ZT_E_NOMEM,
-                     "[ZTPageFileFragment::LoadFromFile] Failed to allocate a temp buffer of %ld "
+                     "[ZTPageFileFragment::LoadFromFile] Failed to allocate a temp buffer of %lld "
                      "bytes",
-                     static_cast<long>(readSize));
+                     static_cast<long long>(readSize));
     }
   }
   int rc = ZT_OK;
@@ -70,8 +70,8 @@ int ZTPageFileFragment::LoadFromFile(PRFileDesc* fd, PRUint32 position, PRUint32
                  "[ZTPageFileFragment::LoadFromFile] Could not move internal file marker");
   } else if (!ztReadFully(fd, target, readSize)) {
     rc = ZTError(ZT_NATIVE_E_READ,
-                 "[ZTPageFileFragment::LoadFromFile] Could not read %ld bytes at %ld.",
-                 static_cast<long>(readSize), static_cast<long>(position));
+                 "[ZTPageFileFragment::LoadFromFile] Could not read %lld bytes at %lld.",
+                 static_cast<long long>(readSize), static_cast<long long>(position));
   } else {
     ztDecipher(target, readSize, position, key, keyLength);
     if (compressed) rc = Inflate(target, readSize, logicalLength, position, fileName);
@@ -99,8 +99,8 @@ int ZTPageFileFragment::AppendFromFile(PRFileDesc* fd, PRUint32 offset, PRUint32
                  "[ZTPageFileFragment::AppendFromFile] Could not move internal file marker");
   } else if (!ztReadFully(fd, m_pBuffer + m_uLength, count)) {
     rc = ZTError(ZT_NATIVE_E_READ,
-                 "[ZTPageFileFragment::AppendFromFile] Could not read %ld bytes at %ld.",
-                 static_cast<long>(count), static_cast<long>(offset));
+                 "[ZTPageFileFragment::AppendFromFile] Could not read %lld bytes at %lld.",
+                 static_cast<long long>(count), static_cast<long long>(offset));
   }
   if (rc) return rc;
   ztDecipher(m_pBuffer + m_uLength, count, offset, key, keyLength);

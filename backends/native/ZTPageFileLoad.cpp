@@ -44,16 +44,16 @@ int ZTPageFile::ChooseStatic(PRUint32 offset, PRUint32 length, ZTPageFileFragmen
 int ZTPageFile::FillCompressed(ZTPageFileFragment* target, PRUint32 offset, PRUint32 length) {
   const PRInt32 block = m_catalog.FindBlock(offset);
   if (block < 0) {
-    return ZTError(ZT_NATIVE_E_BLOCK, "[ZTPageFile::Load] Invalid non-compressed offset %ld",
-                   static_cast<long>(offset));
+    return ZTError(ZT_NATIVE_E_BLOCK, "[ZTPageFile::Load] Invalid non-compressed offset %lld",
+                   static_cast<long long>(offset));
   }
   const CatalogEntry& begin = m_catalog.GetEntry(block);
   const CatalogEntry& end = m_catalog.GetEntry(block + 1);
   if (length > end.m_uLogical - offset) {
     return ZTError(ZT_NATIVE_E_RANGE,
-                   "[ZTPageFile::Load] The range of %lu bytes at %lu passes the end of its block "
+                   "[ZTPageFile::Load] The range of %llu bytes at %llu passes the end of its block "
                    "in %s",
-                   static_cast<unsigned long>(length), static_cast<unsigned long>(offset),
+                   static_cast<unsigned long long>(length), static_cast<unsigned long long>(offset),
                    m_pcPath);
   }
   int rc = target->LoadFromFile(m_pFd, begin.m_uStored, end.m_uStored - begin.m_uStored,
@@ -67,10 +67,10 @@ int ZTPageFile::FillPlain(ZTPageFileFragment* target, bool extend, PRUint32 offs
                           PRUint32 length) {
   if (!RangeInside(offset, length, m_uLogicalSize)) {
     return ZTError(ZT_NATIVE_E_RANGE,
-                   "[ZTPageFile::Load] The range of %lu bytes at %lu passes the end of %s (%lu "
+                   "[ZTPageFile::Load] The range of %llu bytes at %llu passes the end of %s (%llu "
                    "bytes)",
-                   static_cast<unsigned long>(length), static_cast<unsigned long>(offset),
-                   m_pcPath ? m_pcPath : "(none)", static_cast<unsigned long>(m_uLogicalSize));
+                   static_cast<unsigned long long>(length), static_cast<unsigned long long>(offset),
+                   m_pcPath ? m_pcPath : "(none)", static_cast<unsigned long long>(m_uLogicalSize));
   }
   if (extend) {
     int rc = target->AppendFromFile(m_pFd, offset, length, nullptr, 0);

@@ -54,14 +54,14 @@ int ZTPageCatalog::Read(PRUint32 storedFileSize, PRUint32* puBlocks) {
     m_pEntries = static_cast<CatalogEntry*>(PR_Calloc(blocks + 1, sizeof(CatalogEntry)));
     if (!m_pEntries) {
       rc = ZTError(ZT_NATIVE_E_CATALOGALLOC,
-                   "[ZTPageFile::LoadCatalog] Failed to allocate %ld bytes",
-                   static_cast<long>(info.size + 8));
+                   "[ZTPageFile::LoadCatalog] Failed to allocate %lld bytes",
+                   static_cast<long long>(info.size + 8));
     }
   }
   if (!rc && !ztReadFully(fd, m_pEntries + 1, blocks * 8)) {
-    rc =
-        ZTError(ZT_NATIVE_E_READ, "[ZTPageFile::LoadCatalog] Could not read %ld bytes from file %s",
-                static_cast<long>(blocks * 8), m_pcPath);
+    rc = ZTError(ZT_NATIVE_E_READ,
+                 "[ZTPageFile::LoadCatalog] Could not read %lld bytes from file %s",
+                 static_cast<long long>(blocks * 8), m_pcPath);
   }
   PR_Close(fd);
   *puBlocks = blocks;
@@ -78,12 +78,12 @@ int ZTPageCatalog::Accumulate(PRUint32 blocks, PRUint32 storedFileSize) {
     if (logicalLength == 0 || storedLength == 0 || logical > 0xFFFFFFFF ||
         stored > storedFileSize || logicalLength > storedLength * kMaxInflation + 64) {
       return ZTError(ZT_NATIVE_E_CATALOG,
-                     "[ZTPageFile::LoadCatalog] Catalog %s is invalid at block %lu (%llu/%llu "
-                     "bytes for a file of %lu)",
-                     m_pcPath, static_cast<unsigned long>(i - 1),
+                     "[ZTPageFile::LoadCatalog] Catalog %s is invalid at block %llu (%llu/%llu "
+                     "bytes for a file of %llu)",
+                     m_pcPath, static_cast<unsigned long long>(i - 1),
                      static_cast<unsigned long long>(logicalLength),
                      static_cast<unsigned long long>(storedLength),
-                     static_cast<unsigned long>(storedFileSize));
+                     static_cast<unsigned long long>(storedFileSize));
     }
     m_pEntries[i].m_uLogical = static_cast<PRUint32>(logical);
     m_pEntries[i].m_uStored = static_cast<PRUint32>(stored);
