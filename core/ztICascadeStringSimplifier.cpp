@@ -11,7 +11,9 @@ ZT_DEFINE_ZTIID(ztICascadeStringSimplifier, ztIStringSimplifier,
 
 ztICascadeStringSimplifier::ztICascadeStringSimplifier() : m_pSurrogate(nullptr) {}
 
-ztICascadeStringSimplifier::~ztICascadeStringSimplifier() { ztRelease(m_pSurrogate); }
+ztICascadeStringSimplifier::~ztICascadeStringSimplifier() {
+  ztRelease(m_pSurrogate);
+}
 
 int ztICascadeStringSimplifier::CreateSurrogateInstance(const char* pcszUrl) {
   if (!pcszUrl) return ZT_E_INVALID;

@@ -32,7 +32,9 @@ bool Resize(char** ppcBuffer, PRUint32* puCapacity, PRUint64 capacity) {
   return true;
 }
 
-int OutOfMemory() { return ZTError(ZT_E_NOMEM, "[ztIStringSimplifier] Out of memory"); }
+int OutOfMemory() {
+  return ZTError(ZT_E_NOMEM, "[ztIStringSimplifier] Out of memory");
+}
 
 }  // namespace
 
@@ -41,7 +43,9 @@ ZT_DEFINE_ZTIID(ztIStringSimplifier, ZTRefCount,
 
 ztIStringSimplifier::ztIStringSimplifier() : m_pcIdentity(nullptr) {}
 
-ztIStringSimplifier::~ztIStringSimplifier() { PR_Free(m_pcIdentity); }
+ztIStringSimplifier::~ztIStringSimplifier() {
+  PR_Free(m_pcIdentity);
+}
 
 const char* ztIStringSimplifier::GetSharedIdentity() {
   if (!m_pcIdentity) ComputeIdentity();
@@ -76,8 +80,8 @@ int ztIStringSimplifier::Append(const char* text, char** ppcBuffer, PRUint32* pu
   return ZT_OK;
 }
 
-int ztIStringSimplifier::SimplifyAfter(const char* prefix, PRUint32 prefixLength,
-                                       const char* text, char** ppcOut, PRUint32* puSize) {
+int ztIStringSimplifier::SimplifyAfter(const char* prefix, PRUint32 prefixLength, const char* text,
+                                       char** ppcOut, PRUint32* puSize) {
   PRUint32 capacity = InitialCapacity(static_cast<PRUint64>(prefixLength) + std::strlen(text));
   char* out = capacity ? static_cast<char*>(PR_Malloc(capacity)) : nullptr;
   if (!out) return OutOfMemory();
@@ -85,8 +89,7 @@ int ztIStringSimplifier::SimplifyAfter(const char* prefix, PRUint32 prefixLength
   PRUint32 end = prefixLength;
   int rc = Append(text, &out, &capacity, &end);
   PRUint32 room = capacity;
-  if (rc == ZT_OK && end == capacity && !Resize(&out, &room, capacity + 1ull))
-    rc = OutOfMemory();
+  if (rc == ZT_OK && end == capacity && !Resize(&out, &room, capacity + 1ull)) rc = OutOfMemory();
   if (rc) {
     PR_Free(out);
     return rc;
@@ -154,8 +157,8 @@ int ztIStringSimplifier::SimplifyOutputRealloc(const char* text, char** ppcBuffe
   return ZT_OK;
 }
 
-int ztIStringSimplifier::Extend(const char* text, PRUint32* puUsed, char* area,
-                                PRUint32* puLength, PRUint32 target) {
+int ztIStringSimplifier::Extend(const char* text, PRUint32* puUsed, char* area, PRUint32* puLength,
+                                PRUint32 target) {
   do {
     PRUint32 consumed = 0;
     PRUint32 room = kCompareRoom - *puLength;
@@ -195,8 +198,8 @@ int ztIStringSimplifier::CompareFirstChar(const char* a, PRUint32* puUsedA, cons
   return ZT_OK;
 }
 
-int ztIStringSimplifier::Compare(const char* a, PRUint32* puUsedA, const char* b,
-                                 PRUint32* puUsedB, int* piDiff) {
+int ztIStringSimplifier::Compare(const char* a, PRUint32* puUsedA, const char* b, PRUint32* puUsedB,
+                                 int* piDiff) {
   if (!a || !b) return ZT_E_INVALID;
   PRUint32 totalA = 0, totalB = 0;
   int diff = 0;

@@ -28,8 +28,8 @@ class ZTCORE_API ztIStringSimplifier : public ZTRefCount {
   // Compares the simplified first characters of a and b, taking further characters on the
   // shorter side until the two simplified forms have the same length; so one character that
   // simplifies to two letters equals those letters written out. *piDiff as strcmp.
-  virtual int CompareFirstChar(const char* a, PRUint32* puUsedA, const char* b,
-                               PRUint32* puUsedB, int* piDiff);
+  virtual int CompareFirstChar(const char* a, PRUint32* puUsedA, const char* b, PRUint32* puUsedB,
+                               int* piDiff);
   // Compares the whole texts in simplified form (through CompareFirstChar).
   virtual int Compare(const char* a, PRUint32* puUsedA, const char* b, PRUint32* puUsedB,
                       int* piDiff);
@@ -59,8 +59,7 @@ class ZTCORE_API ztIStringSimplifier : public ZTRefCount {
                     PRUint32* puSize);
   // Extends the simplified form in area (*puLength bytes) with the next characters of text
   // (*puUsed bytes used so far) until it is at least target bytes long or text ends.
-  int Extend(const char* text, PRUint32* puUsed, char* area, PRUint32* puLength,
-             PRUint32 target);
+  int Extend(const char* text, PRUint32* puUsed, char* area, PRUint32* puLength, PRUint32 target);
 };
 
 #endif  // CORE_ZTISTRINGSIMPLIFIER_H_

@@ -20,7 +20,9 @@ const char kDefaultSeparators[] = "!#()+,./:;<>^_`[]{|}~- \n\r\t\xC2\xA0";
 const char kDefaultJoiners[] = "'";
 const char kDefaultException[] = "aujourd'hui";
 
-PRUint32 Limit(PRUint32 end) { return end ? end : kNone; }
+PRUint32 Limit(PRUint32 end) {
+  return end ? end : kNone;
+}
 
 // Keeps a reference to given, or makes a list with its default content.
 template <class List>
@@ -55,23 +57,22 @@ ztTokenize::~ztTokenize() {
   ztRelease(m_pExceptions);
 }
 
-int ztTokenize::Init(ZTIntegerList* pSeparators, ZTIntegerList* pJoiners,
-                     ZTStringList* pExceptions, PRBool bEntities) {
+int ztTokenize::Init(ZTIntegerList* pSeparators, ZTIntegerList* pJoiners, ZTStringList* pExceptions,
+                     PRBool bEntities) {
   int rc = Install(&m_pSeparators, pSeparators, &ZTIntegerList::SetListFromUTF8String,
                    kDefaultSeparators);
   if (rc == ZT_OK)
     rc = Install(&m_pJoiners, pJoiners, &ZTIntegerList::SetListFromUTF8String, kDefaultJoiners);
   if (rc == ZT_OK)
-    rc = Install(&m_pExceptions, pExceptions, &ZTStringList::SetListWithOneWord,
-                 kDefaultException);
+    rc = Install(&m_pExceptions, pExceptions, &ZTStringList::SetListWithOneWord, kDefaultException);
   if (rc) return rc;
   m_bInitialised = true;
   m_bEntities = bEntities;
   return ZT_OK;
 }
 
-int ztTokenize::CheckIfEntity(const PRUint32* text, PRUint32 start, PRUint32 end,
-                              PRBool* pbNbsp, PRUint32* puPos) const {
+int ztTokenize::CheckIfEntity(const PRUint32* text, PRUint32 start, PRUint32 end, PRBool* pbNbsp,
+                              PRUint32* puPos) const {
   const PRUint32 limit = Limit(end);
   if (pbNbsp) *pbNbsp = PR_FALSE;
   for (PRUint32 i = start; i - start <= kEntityReach && i < limit && text[i]; ++i) {
@@ -110,8 +111,7 @@ int ztTokenize::Classify(PRUint32 c, bool* pbSeparator, bool* pbJoiner) const {
   return rc;
 }
 
-int ztTokenize::IsException(const PRUint32* text, PRUint32 from, PRUint32 to,
-                            bool* pbIs) const {
+int ztTokenize::IsException(const PRUint32* text, PRUint32 from, PRUint32 to, bool* pbIs) const {
   *pbIs = false;
   if (m_pExceptions->GetCount() == 0) return ZT_OK;
   char* word = nullptr;

@@ -20,8 +20,8 @@ class ZTCORE_API ztTokenize : public ZTRefCount {
   // Keeps a reference to each list given; a missing one gets its default: the separators
   // "!#()+,./:;<>^_`[]{|}~- \n\r\t" and U+00A0, the joiner "'", the exception word
   // "aujourd'hui". 12 when memory runs out, else a list's own error.
-  virtual int Init(ZTIntegerList* pSeparators, ZTIntegerList* pJoiners,
-                   ZTStringList* pExceptions, PRBool bEntities);
+  virtual int Init(ZTIntegerList* pSeparators, ZTIntegerList* pJoiners, ZTStringList* pExceptions,
+                   PRBool bEntities);
   // *puPos gets the position where the next word begins, skipping separators and joiners (and
   // no-break-space entities). 2 before Init, else 0 or a list's error.
   virtual int NextEndOfSpace(const PRUint32* text, PRUint32 end, PRUint32* puPos);

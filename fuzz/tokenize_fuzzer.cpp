@@ -22,6 +22,7 @@ void Walk(ztTokenize* tokenize, const PRUint32* text, PRUint32 count, PRUint32 e
     Check(tokenize->NextEndOfSpace(text + at, end ? end - at : 0, &space) == 0);
     Check(at + space <= limit);
     at += space;
+    if (at == limit) break;  // a relative end of 0 would mean no end at all
     Check(tokenize->NextEndOfWord(text + at, end ? end - at : 0, &word) == 0);
     Check(at + word <= limit);
     at += word;

@@ -1,7 +1,7 @@
 // Builds a Unicode simplifier from arbitrary options text (flags and "map:" entries) and uses
 // it on a sample text: every whole-text operation must agree with SimplifyToNew.
-#include <prmem.h>
 #include <plstr.h>
+#include <prmem.h>
 
 #include <cstdint>
 #include <cstdlib>

@@ -61,8 +61,7 @@ TEST_F(ztICascadeStringSimplifierTest, SurrogateCreatedByUrl) {
   EXPECT_EQ(Simplified(m_pCascade, "\xC3\x89t\xC3\xA9"), "\xC3\x89t\xC3\xA9");
   ASSERT_EQ(m_pCascade->CreateSurrogateInstance("simplifier:unicode:uni_case,uni_comp"), 0);
   EXPECT_EQ(Simplified(m_pCascade, "\xC3\x89t\xC3\xA9"), "ete");
-  EXPECT_STREQ(m_pCascade->GetSharedIdentity(),
-               "cascade(simplifier:unicode:uni_case,uni_comp)");
+  EXPECT_STREQ(m_pCascade->GetSharedIdentity(), "cascade(simplifier:unicode:uni_case,uni_comp)");
   ztIStringSimplifier* surrogate = nullptr;
   ASSERT_EQ(m_pCascade->GetSurrogate(&surrogate), 0);
   ASSERT_NE(surrogate, nullptr);

@@ -83,11 +83,13 @@ TEST_F(ztIStringSimplifierTest, SimplifyToNewGrowsAndReportsTheSize) {
     const char* simplified;
     PRUint32 size;
   } cases[] = {
-      {"", "", 1},                               // (0 + 1) * 1.2
-      {"\xC3\x89T\xC3\x89", "ete", 7},           // shrinks: (5 + 1) * 1.2
-      {"a~b", "attttttttttb", 16},              // 4, doubled twice
-      {"Stra\xC3\x9F" "e-", "strasse", 10},      // grows inside the first buffer
-      {"ab", "ab", 3},                           // fills the buffer: one byte added for the NUL
+      {"", "", 1},                      // (0 + 1) * 1.2
+      {"\xC3\x89T\xC3\x89", "ete", 7},  // shrinks: (5 + 1) * 1.2
+      {"a~b", "attttttttttb", 16},      // 4, doubled twice
+      {"Stra\xC3\x9F"
+       "e-",
+       "strasse", 10},  // grows inside the first buffer
+      {"ab", "ab", 3},  // fills the buffer: one byte added for the NUL
   };
   for (const Case& c : cases) {
     char* out = nullptr;
@@ -127,8 +129,8 @@ TEST_F(ztIStringSimplifierTest, SimplifyReallocFallsBackWithoutSimplifyingTwice)
     const char* text;
     std::string simplified;
   } cases[] = {
-      {"1~2", "2tttttttttt3"},                     // '1' already became '2' in place
-      {"\xC3\x89\xC3\x89~1", "eetttttttttt2"},     // shrunk first, then grows
+      {"1~2", "2tttttttttt3"},                      // '1' already became '2' in place
+      {"\xC3\x89\xC3\x89~1", "eetttttttttt2"},      // shrunk first, then grows
       {"a@1", "a" + std::string(1024, 'x') + "2"},  // too long for the scratch area
   };
   for (const Case& c : cases) {
@@ -181,10 +183,10 @@ TEST_F(ztIStringSimplifierTest, CompareFirstCharTakesMoreCharactersOnTheShorterS
     int sign;
     PRUint32 usedA, usedB;
   } cases[] = {
-      {"\xC3\x9F", "ss", 0, 2, 2},    // one character against two letters
+      {"\xC3\x9F", "ss", 0, 2, 2},  // one character against two letters
       {"ss!", "\xC3\x9Fx", 0, 2, 2},
-      {"\xC3\x9F", "s", 1, 2, 1},     // the shorter side ends
-      {"-a", "a", 0, 2, 1},           // a character that simplifies to nothing
+      {"\xC3\x9F", "s", 1, 2, 1},  // the shorter side ends
+      {"-a", "a", 0, 2, 1},        // a character that simplifies to nothing
       {"", "", 0, 0, 0},
       {"a", "", 1, 1, 0},
       {"B", "c", -1, 1, 1},
@@ -222,9 +224,16 @@ TEST_F(ztIStringSimplifierTest, CompareWholeTexts) {
     const char* b;
     int sign;
   } cases[] = {
-      {"\xC3\x89T\xC3\x89", "ete", 0}, {"abc", "ab", 1},           {"ab", "abc", -1},
-      {"Stra\xC3\x9F" "e", "STRASSE", 0}, {"a-b", "ab", 0},        {"", "", 0},
-      {"abd", "abc", 1},               {"\xC3\x9F", "st", -1},
+      {"\xC3\x89T\xC3\x89", "ete", 0},
+      {"abc", "ab", 1},
+      {"ab", "abc", -1},
+      {"Stra\xC3\x9F"
+       "e",
+       "STRASSE", 0},
+      {"a-b", "ab", 0},
+      {"", "", 0},
+      {"abd", "abc", 1},
+      {"\xC3\x9F", "st", -1},
   };
   for (const Case& c : cases) {
     PRUint32 usedA = 0, usedB = 0;

@@ -109,8 +109,8 @@ TEST_F(ztTokenizeTest, CheckIfEntity) {
     PRUint32 pos;
     PRBool nbsp;
   } cases[] = {
-      {"&nbsp;", 1, 5, PR_TRUE},  {"&amp;", 1, 4, PR_FALSE},   {"&NBSP;", 1, 5, PR_FALSE},
-      {"p;", 1, 1, PR_FALSE},     // nothing before the text is read
+      {"&nbsp;", 1, 5, PR_TRUE},    {"&amp;", 1, 4, PR_FALSE},     {"&NBSP;", 1, 5, PR_FALSE},
+      {"p;", 1, 1, PR_FALSE},  // nothing before the text is read
       {"&abcdef;", 1, 7, PR_FALSE}, {"&abcdefg;", 0, 0, PR_FALSE}, {"&nbsp", 0, 0, PR_FALSE},
   };
   for (const EntityCase& c : cases) {

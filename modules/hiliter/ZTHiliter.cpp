@@ -21,6 +21,7 @@ class ZTHiliter::Writer {
  public:
   explicit Writer(char* buffer) : m_pcEnd(buffer), m_pcBegin(buffer) {}
   void Copy(const char* bytes, size_t length) {
+    if (length == 0) return;  // bytes may be null: a side without markup
     std::memcpy(m_pcEnd, bytes, length);
     m_pcEnd += length;
   }
@@ -130,8 +131,8 @@ void ZTHiliter::Filter(const char* text, Writer* out, PRUint32* puUsed) const {
 
 int ZTHiliter::FilterData(const void* data, unsigned length) {
   const char* text = static_cast<const char*>(data);
-  if (m_start.m_iMarkerLength == 0 || m_stop.m_iMarkerLength == 0 || !m_stop.m_pcString ||
-      !text || length == 0 || text[length - 1] != '\0' || PL_strlen(text) + 1 != length)
+  if (m_start.m_iMarkerLength == 0 || m_stop.m_iMarkerLength == 0 || !m_stop.m_pcString || !text ||
+      length == 0 || text[length - 1] != '\0' || PL_strlen(text) + 1 != length)
     return ZT_E_FAILED;
   const PRUint64 size = OutputSize(length);
   if (size == 0) return ZTError(ZT_E_NOMEM, "[ZTHiliter::FilterData] Output too large.");

@@ -45,8 +45,8 @@ int Filter(ZTHiliter* hiliter, ZTBinary* text) {
 
 }  // namespace
 
-int ztFilterHilite(ZTBinary* text, ZTCursor* positions, const char* startText,
-                   const char* stopText, ZTBinary** ppOut) {
+int ztFilterHilite(ZTBinary* text, ZTCursor* positions, const char* startText, const char* stopText,
+                   ZTBinary** ppOut) {
   if (!text || !positions || !ppOut) return ZT_E_INVALID;
   *ppOut = nullptr;
   if (int rc = positions->ComputeCursorForm()) return rc;

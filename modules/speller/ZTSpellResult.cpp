@@ -7,7 +7,9 @@
 
 #include "modules/speller/ZTSpellError.h"
 
-ZTSpellResult::~ZTSpellResult() { Reset(nullptr); }
+ZTSpellResult::~ZTSpellResult() {
+  Reset(nullptr);
+}
 
 int ZTSpellResult::GetNbSuggestions() const {
   if (m_bCorrect) {

@@ -21,7 +21,9 @@ AspellConfig* NewConfig(const char* prefix, const char* lang) {
 
 }  // namespace
 
-ZTSpeller::~ZTSpeller() { Drop(); }
+ZTSpeller::~ZTSpeller() {
+  Drop();
+}
 
 void ZTSpeller::Drop() {
   if (m_pSpeller) delete_aspell_speller(m_pSpeller);
@@ -35,9 +37,9 @@ long ZTSpeller::GetReadyWithLang(const char* prefix, const char* lang) {
   AspellCanHaveError* created = new_aspell_speller(config);
   delete_aspell_config(config);
   if (aspell_error_number(created) != 0) {
-    const long code = ZTSpellError(ZTSPELL_E_ASPELL,
-                                   "[ZTSpeller::GetReady] can not get aspell running : %s",
-                                   aspell_error_message(created));
+    const long code =
+        ZTSpellError(ZTSPELL_E_ASPELL, "[ZTSpeller::GetReady] can not get aspell running : %s",
+                     aspell_error_message(created));
     delete_aspell_can_have_error(created);
     return code;
   }
@@ -65,8 +67,7 @@ long ZTSpeller::AspellResult(const char* operation) const {
 }
 
 long ZTSpeller::Check(const char* word, ZTSpellResult* result) {
-  if (!result)
-    return ZTSpellError(ZTSPELL_E_ARGUMENT, "[ZTSpeller::check] Null argument result");
+  if (!result) return ZTSpellError(ZTSPELL_E_ARGUMENT, "[ZTSpeller::check] Null argument result");
   if (long code = CheckUsable(word)) return code;
   if (long code = result->Reset(word)) return code;
   const int answer = aspell_speller_check(m_pSpeller, word, -1);
@@ -112,8 +113,7 @@ long ZTSpeller::ClearSession() {
 }
 
 long ZTSpeller::GetSpellerDoc(ZTSpellerDoc** ppOut) {
-  if (!ppOut)
-    return ZTSpellError(ZTSPELL_E_ARGUMENT, "[ZTSpeller::GetSpellerDoc] Null argument");
+  if (!ppOut) return ZTSpellError(ZTSPELL_E_ARGUMENT, "[ZTSpeller::GetSpellerDoc] Null argument");
   *ppOut = nullptr;
   if (long code = CheckReady()) return code;
   AspellCanHaveError* created = new_aspell_document_checker(m_pSpeller);

@@ -98,14 +98,17 @@ def main():
     ucd = sys.argv[1] if len(sys.argv) > 1 else "/usr/share/unicode"
     table = list(rows(ucd))
     out = sys.stdout
-    out.write("// Generated: modules/unicode/gen_unicode_table.py /usr/share/unicode"
+    out.write("// Generated from the Unicode Character Database (Debian's unicode-data) with\n"
+              "//   modules/unicode/gen_unicode_table.py /usr/share/unicode"
               " > modules/unicode/ztUnicodeTable.cpp\n")
     out.write("// Do not edit: rerun the generator instead.\n")
     out.write('#include "modules/unicode/ztUnicodeTable.h"\n\n')
+    out.write("// clang-format off\n")
     out.write("const PRUint32 g_piUnicode[][3] = {\n")
     for code, lower, base in table:
         out.write("    {0x%04X, 0x%04X, 0x%04X},\n" % (code, lower, base))
     out.write("};\n")
+    out.write("// clang-format on\n")
     out.write("const PRUint32 g_uUnicodeRows = sizeof(g_piUnicode) / sizeof(g_piUnicode[0]);\n")
     print("rows: %d" % len(table), file=sys.stderr)
 

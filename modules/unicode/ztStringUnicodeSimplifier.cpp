@@ -26,7 +26,9 @@ PRUint32 Column(PRUint32 c, int column) {
 
 ztStringUnicodeSimplifier::ztStringUnicodeSimplifier() : m_pcOptions(nullptr) {}
 
-ztStringUnicodeSimplifier::~ztStringUnicodeSimplifier() { PL_strfree(m_pcOptions); }
+ztStringUnicodeSimplifier::~ztStringUnicodeSimplifier() {
+  PL_strfree(m_pcOptions);
+}
 
 int ztStringUnicodeSimplifier::_CreateInstance(const char* options,
                                                ztStringUnicodeSimplifier** ppOut) {
@@ -49,8 +51,14 @@ void ztStringUnicodeSimplifier::ComputeIdentity() {
 }
 
 PRUint32 ztStringUnicodeSimplifier::Fold(PRUint32 c) const {
-  if (m_options.m_bCase) c = Column(c, ZT_UNICODE_LOWER);
-  if (m_options.m_bComp) c = Column(c, ZT_UNICODE_BASE);
+  if (m_options.m_bCase || m_options.m_bComp) {
+    const PRUint32* row = ztFindUnicodeRow(c);
+    if (m_options.m_bCase && row && row[ZT_UNICODE_LOWER] != c) {
+      c = row[ZT_UNICODE_LOWER];
+      row = ztFindUnicodeRow(c);
+    }
+    if (m_options.m_bComp && row) c = row[ZT_UNICODE_BASE];
+  }
   if (m_options.m_bSpace && IsSpace(c)) c = 0x20;
   return c;
 }
@@ -70,8 +78,12 @@ int ztStringUnicodeSimplifier::SimplifyFirstChar(const char* text, PRUint32* puC
   c = Fold(c);
   char scratch[ZT_UTF8_CHAR_MAX + 1];
   PRUint32 length = 0;
-  const char* out = m_options.m_map.Find(c, &length);
-  if (!out) {
+  const char* out = m_options.m_map.IsEmpty() ? nullptr : m_options.m_map.Find(c, &length);
+  if (!out && c < 0x80) {
+    scratch[0] = static_cast<char>(c);
+    length = 1;
+    out = scratch;
+  } else if (!out) {
     if ((rc = CharUCS4ToUTF8(scratch, c, &length))) return rc;
     out = scratch;
   }
@@ -89,9 +101,7 @@ bool ztStringUnicodeSimplifier::SloppyPair(PRUint32* pCa, PRUint32* pCb) const {
     return row[ZT_UNICODE_LOWER] != row[ZT_UNICODE_CODE] &&
            row[ZT_UNICODE_BASE] == row[ZT_UNICODE_CODE];
   };
-  auto accented = [](const PRUint32* row) {
-    return row[ZT_UNICODE_BASE] != row[ZT_UNICODE_CODE];
-  };
+  auto accented = [](const PRUint32* row) { return row[ZT_UNICODE_BASE] != row[ZT_UNICODE_CODE]; };
   if (plainCapital(a) && accented(b)) {
     *pCb = b[ZT_UNICODE_BASE];
   } else if (plainCapital(b) && accented(a)) {

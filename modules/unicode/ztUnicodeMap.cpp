@@ -42,8 +42,8 @@ void ztUnicodeMap::Sort() {
 const char* ztUnicodeMap::Find(PRUint32 code, PRUint32* puLength) const {
   const Entry* begin = m_pEntries;
   const Entry* end = begin + m_uCount;
-  const Entry* found = std::lower_bound(
-      begin, end, code, [](const Entry& e, PRUint32 c) { return e.m_uCode < c; });
+  const Entry* found =
+      std::lower_bound(begin, end, code, [](const Entry& e, PRUint32 c) { return e.m_uCode < c; });
   if (found == end || found->m_uCode != code) return nullptr;
   *puLength = found->m_uLength;
   return found->m_pcReplacement;

@@ -1,7 +1,9 @@
-// Generated: modules/unicode/gen_unicode_table.py /usr/share/unicode > modules/unicode/ztUnicodeTable.cpp
+// Generated from the Unicode Character Database (Debian's unicode-data) with
+//   modules/unicode/gen_unicode_table.py /usr/share/unicode > modules/unicode/ztUnicodeTable.cpp
 // Do not edit: rerun the generator instead.
 #include "modules/unicode/ztUnicodeTable.h"
 
+// clang-format off
 const PRUint32 g_piUnicode[][3] = {
     {0x0041, 0x0061, 0x0041},
     {0x0042, 0x0062, 0x0042},
@@ -2261,4 +2263,5 @@ const PRUint32 g_piUnicode[][3] = {
     {0x2FA1C, 0x2FA1C, 0x9F3B},
     {0x2FA1D, 0x2FA1D, 0x2A600},
 };
+// clang-format on
 const PRUint32 g_uUnicodeRows = sizeof(g_piUnicode) / sizeof(g_piUnicode[0]);

@@ -12,7 +12,9 @@ namespace {
 const char kStart[] = "<?ZT W?>";
 const char kStop[] = "<?ZT /W?>";
 
-std::string W(const std::string& word) { return kStart + word + kStop; }
+std::string W(const std::string& word) {
+  return kStart + word + kStop;
+}
 
 std::string Output(ZTHiliter* hiliter) {
   const std::string all(reinterpret_cast<const char*>(hiliter->GetData()), hiliter->GetLength());
@@ -68,7 +70,9 @@ TEST_F(ZTHiliterTest, TextsWithoutMarkersOrWithBrokenOnes) {
       {"", {}, 0, ""},
       {W("a") + " " + kStart + "b c", {}, 0, "a b c"},  // unclosed: the rest follows
       {W("a") + " " + kStart + "b c", {1}, ZT_E_FAILED, "a <b>b c"},
-      {std::string(kStart) + "a" + kStart + "b" + kStop + "c" + kStop, {0}, 0,
+      {std::string(kStart) + "a" + kStart + "b" + kStop + "c" + kStop,
+       {0},
+       0,
        std::string("<b>a") + kStart + "b</b>c" + kStop},  // nested: the first stop closes
       {std::string(kStop) + "a" + W("b"), {0}, 0, std::string(kStop) + "a<b>b</b>"},
   };
@@ -88,6 +92,10 @@ TEST_F(ZTHiliterTest, NumbersTheMarkup) {
   for (int i = 1; i < 12; ++i) expected += "w ";
   expected += "<a name=\"w12\"></a><i>w</i><!--12--> ";
   EXPECT_EQ(Output(m_pHiliter), expected);
+  // No start markup at all: the chosen word only loses its markers.
+  ASSERT_EQ(m_pHiliter->SetStartStrings(kStart, nullptr, 0), 0);
+  ASSERT_EQ(Filter(W("x") + W("y"), {1}), 0);
+  EXPECT_EQ(Output(m_pHiliter), "xy</i><!--1-->");
   // An offset past the string's end, or before its start, gives no number.
   ASSERT_EQ(m_pHiliter->SetStartStrings(kStart, "<u>", 4), 0);
   ASSERT_EQ(m_pHiliter->SetStopStrings(kStop, "</u>", -7), 0);
@@ -135,8 +143,11 @@ TEST_F(ZTHiliterTest, RefusesBadArguments) {
     const char* startMarker;
     const char* stopMarker;
     const char* stopString;
-  } missing[] = {{nullptr, kStop, ""}, {kStart, nullptr, ""}, {kStart, kStop, nullptr},
-                 {"", kStop, ""},      {kStart, "", ""}};
+  } missing[] = {{nullptr, kStop, ""},
+                 {kStart, nullptr, ""},
+                 {kStart, kStop, nullptr},
+                 {"", kStop, ""},
+                 {kStart, "", ""}};
   for (const Sides& s : missing) {
     ZTHiliter* hiliter = new ZTHiliter();
     ASSERT_EQ(hiliter->SetStartStrings(s.startMarker, "<b>", -1), 0);

@@ -55,8 +55,7 @@ TEST_F(ztFilterHiliteTest, StoredArticle) {
   EXPECT_NE(out.find("Un <a name=\"zthlt_6\"></a><span class=\"hit\">chat</span> "
                      "<a name=\"zthlt_7\"></a><span class=\"hit\">noir</span> &amp; blanc."),
             std::string::npos);
-  EXPECT_NE(out.find("Mammifère carnivore (félidé), sauvage ou domestique."),
-            std::string::npos);
+  EXPECT_NE(out.find("Mammifère carnivore (félidé), sauvage ou domestique."), std::string::npos);
   EXPECT_EQ(out.back(), '\0');
 }
 
@@ -80,12 +79,11 @@ TEST_F(ztFilterHiliteTest, EmptyTextAndNullArguments) {
 
 TEST_F(ztFilterHiliteTest, PositionsFromABitmap) {
   const PRUint32 bitmap[] = {0x5};  // positions 0 and 2
-  m_pText = ZTBinary::_CreateInstance("<?ZT W?>a<?ZT /W?><?ZT W?>b<?ZT /W?><?ZT W?>c<?ZT /W?>",
-                                      54);
+  m_pText = ZTBinary::_CreateInstance("<?ZT W?>a<?ZT /W?><?ZT W?>b<?ZT /W?><?ZT W?>c<?ZT /W?>", 54);
   ASSERT_EQ(ZTCursor::_CreateInstance(1, bitmap, 1, &m_pPositions), 0);
   ASSERT_EQ(Hilite("[", "]"), 0);
-  EXPECT_EQ(Text(m_pOut), std::string("<a name=\"zthlt_0\"></a>[a]b<a name=\"zthlt_2\"></a>[c]") +
-                              '\0');
+  EXPECT_EQ(Text(m_pOut),
+            std::string("<a name=\"zthlt_0\"></a>[a]b<a name=\"zthlt_2\"></a>[c]") + '\0');
 }
 
 }  // namespace

@@ -15,6 +15,14 @@ namespace {
 using ZTSpellerDocTest = ztSpellHome;
 using Mistakes = std::vector<std::pair<long, long>>;
 
+// A document checker over speller.
+ZTSpellerDoc* Doc(ZTSpeller& speller) {
+  ZTSpellerDoc* doc = nullptr;
+  EXPECT_EQ(speller.GetSpellerDoc(&doc), 0);
+  EXPECT_NE(doc, nullptr);
+  return doc;
+}
+
 Mistakes AllMistakes(ZTSpellerDoc& doc) {
   Mistakes found;
   long offset = -1, length = -1;
@@ -24,11 +32,8 @@ Mistakes AllMistakes(ZTSpellerDoc& doc) {
 }
 
 TEST_F(ZTSpellerDocTest, FindsMistakesOneByOneAndStartsAgainAfterReset) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
-  ZTSpellerDoc* doc = nullptr;
-  ASSERT_EQ(speller.GetSpellerDoc(&doc), 0);
-  ASSERT_NE(doc, nullptr);
+  ZTSpeller& speller = Ready("en");
+  ZTSpellerDoc* doc = Doc(speller);
   const char* text = "This is a smple text with erors.";
   const Mistakes expected = {{10, 5}, {26, 5}};
   EXPECT_EQ(doc->write(text), 0);
@@ -40,10 +45,8 @@ TEST_F(ZTSpellerDocTest, FindsMistakesOneByOneAndStartsAgainAfterReset) {
 }
 
 TEST_F(ZTSpellerDocTest, CorrectTextHasNoMistake) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "fr"), 0);
-  ZTSpellerDoc* doc = nullptr;
-  ASSERT_EQ(speller.GetSpellerDoc(&doc), 0);
+  ZTSpeller& speller = Ready("fr");
+  ZTSpellerDoc* doc = Doc(speller);
   EXPECT_EQ(doc->write("Il a été là cet été."), 0);
   EXPECT_EQ(AllMistakes(*doc), Mistakes());
   delete doc;
@@ -63,10 +66,8 @@ TEST_F(ZTSpellerDocTest, WithoutCheckerEveryOperationGives2000) {
 }
 
 TEST_F(ZTSpellerDocTest, NullArguments) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
-  ZTSpellerDoc* doc = nullptr;
-  ASSERT_EQ(speller.GetSpellerDoc(&doc), 0);
+  ZTSpeller& speller = Ready("en");
+  ZTSpellerDoc* doc = Doc(speller);
   long value = 0;
   testing::internal::CaptureStdout();
   EXPECT_EQ(doc->write(nullptr), ZTSPELL_E_ARGUMENT);

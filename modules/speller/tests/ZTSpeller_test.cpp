@@ -48,8 +48,7 @@ TEST_F(ZTSpellerTest, NotReadyRefusesEveryOperationAndLeavesTheResult) {
 }
 
 TEST_F(ZTSpellerTest, NullArguments) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   ZTSpellResult result;
   testing::internal::CaptureStdout();
   EXPECT_EQ(speller.Check("house", nullptr), ZTSPELL_E_ARGUMENT);
@@ -66,8 +65,7 @@ TEST_F(ZTSpellerTest, NullArguments) {
 }
 
 TEST_F(ZTSpellerTest, CorrectWordHasNoSuggestions) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   EXPECT_TRUE(speller.IsReady());
   ZTSpellResult result;
   ASSERT_EQ(speller.Check("house", &result), 0);
@@ -82,8 +80,7 @@ TEST_F(ZTSpellerTest, CorrectWordHasNoSuggestions) {
 }
 
 TEST_F(ZTSpellerTest, MisspelledWordGetsSuggestionsInAspellOrder) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   ZTSpellResult result;
   ASSERT_EQ(speller.Check("hwuse", &result), 0);
   EXPECT_FALSE(result.IsCorrect());
@@ -100,8 +97,7 @@ TEST_F(ZTSpellerTest, MisspelledWordGetsSuggestionsInAspellOrder) {
 }
 
 TEST_F(ZTSpellerTest, MisspelledWordWithoutSuggestions) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   ZTSpellResult result;
   ASSERT_EQ(speller.Check("xqzjvkxqzjvk", &result), 0);
   EXPECT_FALSE(result.IsCorrect());
@@ -109,8 +105,7 @@ TEST_F(ZTSpellerTest, MisspelledWordWithoutSuggestions) {
 }
 
 TEST_F(ZTSpellerTest, ResultReusedForASecondCheck) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   ZTSpellResult result;
   ASSERT_EQ(speller.Check("hwuse", &result), 0);
   ASSERT_EQ(speller.Check("house", &result), 0);
@@ -130,8 +125,7 @@ TEST_F(ZTSpellerTest, GetReadyUsesAspellsDefaultLanguage) {
 }
 
 TEST_F(ZTSpellerTest, FrenchWordsInUtf8) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "fr"), 0);
+  ZTSpeller& speller = Ready("fr");
   EXPECT_TRUE(IsCorrect(speller, "été"));
   ZTSpellResult result;
   ASSERT_EQ(speller.Check("eté", &result), 0);
@@ -151,8 +145,7 @@ TEST_F(ZTSpellerTest, UnknownLanguageGives2005WithAspellsMessage) {
 }
 
 TEST_F(ZTSpellerTest, PrefixWithoutDictionariesFails) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   testing::internal::CaptureStdout();
   EXPECT_EQ(speller.GetReadyWithLang(m_home.path().c_str(), "en"), ZTSPELL_E_ASPELL);
   testing::internal::GetCapturedStdout();
@@ -160,8 +153,7 @@ TEST_F(ZTSpellerTest, PrefixWithoutDictionariesFails) {
 }
 
 TEST_F(ZTSpellerTest, SessionWordsLastUntilCleared) {
-  ZTSpeller speller;
-  ASSERT_EQ(speller.GetReadyWithLang(nullptr, "en"), 0);
+  ZTSpeller& speller = Ready("en");
   EXPECT_FALSE(IsCorrect(speller, "zorblax"));
   EXPECT_EQ(speller.AddToSession("zorblax"), 0);
   EXPECT_TRUE(IsCorrect(speller, "zorblax"));

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "modules/speller/ZTSpeller.h"
 #include "testing/ztTempDir.h"
 
 class ztSpellHome : public testing::Test {
@@ -21,7 +22,14 @@ class ztSpellHome : public testing::Test {
     unsetenv("LC_CTYPE");
   }
 
+  // The fixture's speller, ready for lang.
+  ZTSpeller& Ready(const char* lang) {
+    EXPECT_EQ(m_speller.GetReadyWithLang(nullptr, lang), 0);
+    return m_speller;
+  }
+
   ztTempDir m_home;
+  ZTSpeller m_speller;
 };
 
 #endif  // MODULES_SPELLER_TESTS_ZTSPELLHOME_H_

@@ -42,19 +42,23 @@ TEST(ztStringUnicodeSimplifierTest, FoldsAsTheOptionsSay) {
     const char* text;
     const char* simplified;
   } cases[] = {
-      {"uni_case,uni_comp", "\xC3\x89", "e"},                           // É
-      {"uni_case,uni_comp", "\xC5\x92", "\xC5\x93"},                    // Œ gives œ
-      {"uni_case,uni_comp", "\xC3\x9F", "\xC3\x9F"},                    // ß stays
+      {"uni_case,uni_comp", "\xC3\x89", "e"},         // É
+      {"uni_case,uni_comp", "\xC5\x92", "\xC5\x93"},  // Œ gives œ
+      {"uni_case,uni_comp", "\xC3\x9F", "\xC3\x9F"},  // ß stays
       {"uni_case,uni_comp", "\xC3\x80t\xC3\xA9 \xC3\x87\xC3\xA0", "ate ca"},
       {"uni_case,uni_comp", "\xCE\x86\xCE\x88\xCE\x89", "\xCE\xB1\xCE\xB5\xCE\xB7"},  // ΆΈΉ
-      {"uni_case,uni_comp", "\xD0\x99", "\xD0\xB8"},                    // Й gives и
-      {"uni_case,uni_comp", "\xE1\xBE\x88", "\xCE\xB1"},                // ᾈ gives α
-      {"uni_case,uni_comp", "\xE2\x84\xAA", "k"},                       // KELVIN SIGN
+      {"uni_case,uni_comp", "\xD0\x99", "\xD0\xB8"},                                  // Й gives и
+      {"uni_case,uni_comp", "\xE1\xBE\x88", "\xCE\xB1"},  // ᾈ gives α
+      {"uni_case,uni_comp", "\xE2\x84\xAA", "k"},         // KELVIN SIGN
       {"uni_comp", "\xC3\x89\xC3\xA9", "Ee"},
-      {"uni_case", "\xC4\xB0", "i"},                                    // İ
-      {"uni_space", "a\xE3\x80\x80" "b\xE2\x80\x8B" "c\td", "a b c\td"},
+      {"uni_case", "\xC4\xB0", "i"},  // İ
+      {"uni_space",
+       "a\xE3\x80\x80"
+       "b\xE2\x80\x8B"
+       "c\td",
+       "a b c\td"},
       {"uni_space", "\xC2\xA0\xE2\x80\x80", "  "},
-      {"uni_case,map:0x153:'oe'", "\xC5\x92uvre", "oeuvre"},           // the map sees œ
+      {"uni_case,map:0x153:'oe'", "\xC5\x92uvre", "oeuvre"},  // the map sees œ
       {"map:0x41:''", "ABA", "B"},
       {"", "\xC3\x89\xC3\xA9", "\xC3\x89\xC3\xA9"},
       {"uni_casefoo", "ABC", "abc"},
@@ -120,10 +124,13 @@ TEST(ztStringUnicodeSimplifierTest, SloppyUppercaseMatch) {
   Simplifier sloppy("uni_case,fr_sloppy_uppercase_match");
   EXPECT_EQ(sloppy.Diff("E", "\xC3\xA9"), 0);  // E against é
   EXPECT_EQ(sloppy.Diff("\xC3\xA9", "E"), 0);
-  EXPECT_EQ(sloppy.Diff("ECOLE", "\xC3\xA9" "cole"), 0);  // through Compare
-  EXPECT_NE(sloppy.Diff("\xC3\x89", "e"), 0);             // É against e: the base rule
-  EXPECT_NE(sloppy.Diff("e", "\xC3\xA9"), 0);             // only capitals are sloppy
-  EXPECT_LT(sloppy.Diff("E", ""), 1000);                  // an empty side is no character
+  EXPECT_EQ(sloppy.Diff("ECOLE",
+                        "\xC3\xA9"
+                        "cole"),
+            0);                                // through Compare
+  EXPECT_NE(sloppy.Diff("\xC3\x89", "e"), 0);  // É against e: the base rule
+  EXPECT_NE(sloppy.Diff("e", "\xC3\xA9"), 0);  // only capitals are sloppy
+  EXPECT_LT(sloppy.Diff("E", ""), 1000);       // an empty side is no character
   EXPECT_GT(sloppy.Diff("E", ""), 0);
   EXPECT_LT(sloppy.Diff("", "\xC3\xA9"), 0);
   Simplifier caseSensitive("fr_sloppy_uppercase_match");

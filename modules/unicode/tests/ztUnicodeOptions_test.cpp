@@ -46,7 +46,7 @@ TEST(ztUnicodeOptionsTest, MapEntries) {
     bool case_;  // whether uni_case after the map was still seen
   } cases[] = {
       {"map:0x153:'oe'0xE6:'ae'", {{0x153, "oe"}, {0xE6, "ae"}}, false},
-      {"map:65:/x,y/,uni_case", {{65, "x,y"}}, true},            // delimiter encloses a comma
+      {"map:65:/x,y/,uni_case", {{65, "x,y"}}, true},                  // delimiter encloses a comma
       {"map:0101:\"b\",map:0x43:''", {{65, "b"}, {0x43, ""}}, false},  // octal; two options
       {"map:0x41:'rest,uni_case", {{0x41, "rest,uni_case"}}, false},   // never closed
       {"map:0x41'a',uni_case", {}, true},                              // colon missing
@@ -62,7 +62,8 @@ TEST(ztUnicodeOptionsTest, MapEntries) {
     ASSERT_EQ(options.Parse(c.text), 0) << c.text;
     EXPECT_EQ(options.m_bCase, c.case_) << c.text;
     EXPECT_EQ(options.m_map.IsEmpty(), c.entries.empty()) << c.text;
-    for (const auto& entry : c.entries) EXPECT_EQ(Find(options, entry.first), entry.second) << c.text;
+    for (const auto& entry : c.entries)
+      EXPECT_EQ(Find(options, entry.first), entry.second) << c.text;
   }
 }
 
