@@ -11,6 +11,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   genisoimage
   libaspell-dev aspell-en aspell-fr unicode-data libicu-dev
+  libpcre2-dev
 )
 
 missing=()

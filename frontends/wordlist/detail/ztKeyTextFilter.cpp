@@ -1,0 +1,43 @@
+#include "frontends/wordlist/detail/ztKeyTextFilter.h"
+
+#include "core/ZTBinary.h"
+#include "core/ZTErrors.h"
+#include "find/ZTIField.h"
+#include "find/ZTIRecord.h"
+
+ztKeyTextFilter::ztKeyTextFilter(ZTIField* textField, ZTIRecordFilter* inner, const int* piStop)
+    : m_pTextField(textField), m_pInner(inner), m_piStop(piStop) {
+  if (m_pTextField) m_pTextField->AddRef();
+  if (m_pInner) m_pInner->AddRef();
+}
+
+ztKeyTextFilter::~ztKeyTextFilter() {
+  ztRelease(m_pInner);
+  ztRelease(m_pTextField);
+}
+
+int ztKeyTextFilter::Reset() {
+  return m_pInner ? m_pInner->Reset() : ZT_OK;
+}
+
+int ztKeyTextFilter::SetRecordSet(ZTIRecordSet* recordSet) {
+  int rc = ZTIRecordFilter::SetRecordSet(recordSet);
+  if (rc == ZT_OK && m_pInner) rc = m_pInner->SetRecordSet(recordSet);
+  return rc;
+}
+
+int ztKeyTextFilter::CheckRecord(ZTIRecord* record, int* pbKeep) {
+  *pbKeep = 0;
+  if (m_piStop && *m_piStop) return ZT_E_STOPPED;
+  ZTBinary* value = nullptr;
+  int rc = record->GetDataFieldValue(m_pTextField, &value);
+  if (rc != ZT_OK) return rc;
+  // Stored texts end with their NUL; the copy guarantees one either way.
+  m_text.assign(reinterpret_cast<const char*>(value->GetData()), value->GetLength());
+  value->Release();
+  const size_t end = m_text.find('\0');
+  if (end != std::string::npos) m_text.resize(end);
+  rc = MatchKey(m_text.c_str(), static_cast<PRUint32>(m_text.size()), pbKeep);
+  if (rc == ZT_OK && *pbKeep && m_pInner) rc = m_pInner->CheckRecord(record, pbKeep);
+  return rc;
+}

@@ -1,0 +1,37 @@
+// ztKeyTextFilter: the base of the pattern filters of word lists. It reads the key text of
+// each lookup record, lets the subclass match it, and lets the caller's filter (when there is
+// one) decide about the keys that match. It stops with 19 when the list is interrupted.
+#ifndef FRONTENDS_WORDLIST_DETAIL_ZTKEYTEXTFILTER_H_
+#define FRONTENDS_WORDLIST_DETAIL_ZTKEYTEXTFILTER_H_
+
+#include <prtypes.h>
+
+#include <string>
+
+#include "find/ZTIRecordFilter.h"
+#include "frontends/wordlist/ZTWordListExport.h"
+
+class ZTIField;
+
+class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
+ public:
+  // Keeps references to the field and the inner filter (may be null); piStop is borrowed.
+  ztKeyTextFilter(ZTIField* textField, ZTIRecordFilter* inner, const int* piStop);
+  ~ztKeyTextFilter() override;
+
+  int Reset() override;
+  int CheckRecord(ZTIRecord* record, int* pbKeep) override;
+  int SetRecordSet(ZTIRecordSet* recordSet) override;
+
+ protected:
+  // *pbMatch for the key text (NUL-terminated, length bytes); a non-zero code stops the pass.
+  virtual int MatchKey(const char* text, PRUint32 length, int* pbMatch) = 0;
+
+ private:
+  ZTIField* m_pTextField;
+  ZTIRecordFilter* m_pInner;
+  const int* m_piStop;
+  std::string m_text;
+};
+
+#endif  // FRONTENDS_WORDLIST_DETAIL_ZTKEYTEXTFILTER_H_
