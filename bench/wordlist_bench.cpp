@@ -1,5 +1,5 @@
-// Word-list searches over 300,000 headwords with all five lookup tables, written by the table
-// writer: exact, begins with (a prefix of about 50 words), ends with, simplified exact, a
+// Word-list searches over 300,000 headwords with all five lookup tables, written by the word-list
+// builder: exact, begins with (a prefix of about 50 words), ends with, simplified exact, a
 // wildcard with a two-letter beginning and a regular expression that visits every headword.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -12,6 +12,8 @@
 #include "frontends/wordlist/ZTRegExpWordList.h"
 #include "frontends/wordlist/ZTWildCardWordList.h"
 #include "frontends/wordlist/tests/ztWordListTestTables.h"
+#include "testing/ztTempDir.h"
+#include "tools/writer/ZTWordListBuilder.h"
 
 namespace {
 
@@ -43,16 +45,16 @@ struct Lists {
   Lists() {
     setenv("ZT_COM_PATH", ZT_COMPONENT_DIR, 0);
     m_pSimplifier = ztCreateSimplifier(ZTWordList::kDefaultSimplifierURL);
-    ztWordListTables tables;
+    ZTWordListBuilder builder;
     m_words = MakeWords();
-    tables.m_words = ztPlainWords(m_words);
-    tables.m_pSimplifier = m_pSimplifier;
-    tables.m_uPageSize = 256;
-    tables.m_extra = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
-    const std::string config = ztWriteWordList(m_dir, tables);
+    for (const ZTBuilderWord& word : ztPlainWords(m_words)) builder.AddWord(word);
+    builder.SetSimplifier(m_pSimplifier);
+    builder.SetPageSize(256);
+    builder.AddConfiguration("[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n");
+    std::string config;
     m_pWild = new ZTWildCardWordList();
     m_pRegExp = new ZTRegExpWordList();
-    if (config.empty() || m_pWild->SetFileName(config.c_str(), nullptr) ||
+    if (builder.Write(m_dir.path(), &config) || m_pWild->SetFileName(config.c_str(), nullptr) ||
         m_pRegExp->SetFileName(config.c_str(), nullptr)) {
       abort();
     }

@@ -12,7 +12,10 @@ PACKAGES=(
   genisoimage
   libaspell-dev aspell-en aspell-fr unicode-data libicu-dev
   libpcre2-dev
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine wine64 wine32:i386 xvfb
 )
+# wine32 (the tests of the 32-bit Windows libraries) comes from this foreign architecture.
+FOREIGN_ARCHES=(i386)
 
 missing=()
 for p in "${PACKAGES[@]}"; do
@@ -25,6 +28,9 @@ if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""
   [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   export DEBIAN_FRONTEND=noninteractive
+  for arch in "${FOREIGN_ARCHES[@]}"; do
+    dpkg --print-foreign-architectures | grep -qx "$arch" || $SUDO dpkg --add-architecture "$arch"
+  done
   $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
   $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
 fi

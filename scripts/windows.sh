@@ -27,49 +27,49 @@ wine_for() {
   esac
 }
 
-run_tests() {
-  local arch=$1 bin=$builds/$1/bin wine
+# Runs in a subshell of its own: everything it starts (the prefix's wineserver, Xvfb) is
+# ended by its own handle when it exits.
+run_tests() (
+  arch=$1
+  bin=$builds/$1/bin
   wine=$(wine_for "$arch") || true
   if [ -z "$wine" ]; then
     echo "windows.sh: no Wine for $arch here (wine64, or wine32 from the i386 architecture):" \
       "the $arch libraries cannot be tested" >&2
-    return 1
+    exit 1
   fi
-  local work xvfb=""
   work=$(mktemp -d)
-  # Everything this run starts is ended by its own handle: the prefix's wineserver, Xvfb.
+  xvfb=""
   cleanup() {
     WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
     rm -rf "$work"
   }
-  trap cleanup RETURN
+  trap cleanup EXIT
   Xvfb -displayfd 5 -nolisten tcp -screen 0 1024x768x24 5>"$work/display" 2>/dev/null &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
   if [ ! -s "$work/display" ]; then
     echo "windows.sh: Xvfb did not start" >&2
-    return 1
+    exit 1
   fi
   export DISPLAY=":$(cat "$work/display")" WINEPREFIX=$work/prefix WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
+  # The prefix is complete (and its services can start) once its wineserver has ended.
   "$wine" wineboot -i >/dev/null 2>&1
+  wineserver -w
   cp "$bin"/* "$work/"
   cd "$work"
-  local server
   for server in VL_MSOffice.vlp VLSup.dll VL_Default.dll; do
     if ! "$wine" regsvr32 /s "$server" >/dev/null 2>&1; then
       echo "windows.sh: regsvr32 $server failed ($arch)" >&2
-      cd "$root"
-      return 1
+      exit 1
     fi
   done
-  local status=0
   echo "== Wine tests: $arch"
-  "$wine" vlwine_test.exe 2>/dev/null | tr -d '\r' || status=1
-  cd "$root"
-  return $status
-}
+  "$wine" vlwine_test.exe 2>/dev/null | tr -d '\r'
+  exit "${PIPESTATUS[0]}"
+)
 
 command=${1:-}
 shift || true

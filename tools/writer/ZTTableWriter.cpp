@@ -1,12 +1,11 @@
 #include "tools/writer/ZTTableWriter.h"
 
-#include <prio.h>
-
 #include <cctype>
 #include <cstring>
 
 #include "core/ZTErrors.h"
 #include "tools/writer/ZTNumFieldWriter.h"
+#include "tools/writer/detail/ztColumnTable.h"
 
 namespace {
 
@@ -240,14 +239,7 @@ std::string ZTTableWriter::Configuration() const {
 }
 
 int ZTTableWriter::WriteText(const char* leaf, const std::string& text) const {
-  const std::string path = m_staging.GetPath() + "/" + leaf;
-  PRFileDesc* fd = PR_Open(path.c_str(), PR_WRONLY | PR_CREATE_FILE | PR_TRUNCATE, 0644);
-  if (!fd) return ZTError(ZT_E_FAILED, "[ZTTableWriter::Finish] Could not create %s", path.c_str());
-  const PRInt32 length = static_cast<PRInt32>(text.size());
-  const bool written = PR_Write(fd, text.data(), length) == length;
-  const bool closed = PR_Close(fd) == PR_SUCCESS;
-  if (written && closed) return ZT_OK;
-  return ZTError(ZT_E_FAILED, "[ZTTableWriter::Finish] Could not write %s", path.c_str());
+  return ztWriteTextFile(m_staging.GetPath() + "/" + leaf, text, "ZTTableWriter::Finish");
 }
 
 int ZTTableWriter::Finish() {

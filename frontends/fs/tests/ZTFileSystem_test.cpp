@@ -8,95 +8,31 @@
 #include "core/ZTBinary.h"
 #include "frontends/fs/ZTFSDirectory.h"
 #include "frontends/fs/ZTFSFile.h"
-#include "frontends/wordlist/tests/ztTestTable.h"
 #include "testing/ztCapturedLog.h"
+#include "testing/ztTempDir.h"
+#include "tools/writer/ZTFileSystemBuilder.h"
 
 namespace {
 
-struct TestDir {
-  const char* m_pcName;
-  PRUint32 m_uParent;
-  std::vector<PRUint32> m_dirs, m_files;
-};
-
-struct TestFile {
-  const char* m_pcName;
-  PRUint32 m_uParent;
-};
-
 // root: a/ (b/ c.html, abc/, a.html), x/, top.html, x; directories 5 and 6 are each other's
 // parent.
-const std::vector<TestDir> kDirs = {
+const std::vector<ZTBuilderDirectory> kDirs = {
     {"", 0, {1, 2}, {0, 1}}, {"a", 0, {3, 4}, {2}}, {"x", 0, {}, {}},    {"b", 1, {}, {3}},
     {"abc", 1, {}, {}},      {"loop1", 6, {}, {}},  {"loop2", 5, {}, {}}};
-const std::vector<TestFile> kFiles = {{"top.html", 0}, {"x", 0}, {"a.html", 1}, {"c.html", 3}};
+const std::vector<ZTBuilderFile> kFiles = {
+    {"top.html", 0, "", ""}, {"x", 0, "", ""}, {"a.html", 1, "", ""}, {"c.html", 3, "", ""}};
 
-ztTestRow Row(const std::vector<std::string>& texts, const std::vector<PRUint32>& numbers) {
-  ztTestRow row;
-  for (const std::string& text : texts) {
-    row.emplace_back();
-    row.back().m_text = text;
+// Writes the tree into dir; the configuration's path, empty on failure.
+std::string WriteFileSystem(const ztTempDir& dir) {
+  ZTFileSystemBuilder builder;
+  for (const ZTBuilderDirectory& d : kDirs) builder.AddDirectory(d);
+  for (ZTBuilderFile f : kFiles) {
+    f.m_title = "Title of " + f.m_name;
+    f.m_content = "<p>" + f.m_name + "</p>";
+    builder.AddFile(f);
   }
-  for (PRUint32 n : numbers) {
-    row.emplace_back();
-    row.back().m_uNum = n;
-  }
-  return row;
-}
-
-ztTestCell Link(PRUint32 first, PRUint32 count) {
-  ztTestCell cell;
-  cell.m_uNum = first;
-  cell.m_uCount = count;
-  return cell;
-}
-
-int WriteTables(const ztTempDir& dir) {
-  std::vector<ztTestRow> dirs, dirList, fileList, files;
-  for (const TestDir& d : kDirs) {
-    ztTestRow row = Row({d.m_pcName}, {d.m_uParent});
-    row.push_back(Link(static_cast<PRUint32>(dirList.size()), d.m_dirs.size()));
-    row.push_back(Link(static_cast<PRUint32>(fileList.size()), d.m_files.size()));
-    for (PRUint32 n : d.m_dirs) dirList.push_back(Row({}, {n}));
-    for (PRUint32 n : d.m_files) fileList.push_back(Row({}, {n}));
-    dirs.push_back(row);
-  }
-  for (const TestFile& f : kFiles) {
-    ztTestRow row = Row({f.m_pcName}, {f.m_uParent});
-    const ztTestRow texts =
-        Row({std::string("Title of ") + f.m_pcName, std::string("<p>") + f.m_pcName + "</p>"}, {});
-    row.insert(row.end(), texts.begin(), texts.end());
-    files.push_back(row);
-  }
-  int rc = ztWriteTestTable(dir, "dirlist", {{"DIRNO", 'n', nullptr}}, dirList, false, 16);
-  if (!rc) rc = ztWriteTestTable(dir, "filelist", {{"FILENO", 'n', nullptr}}, fileList, false, 16);
-  if (!rc) {
-    rc = ztWriteTestTable(dir, "dirs",
-                          {{"NAME", 't', nullptr},
-                           {"PARENT", 'n', nullptr},
-                           {"CHILDREN", 'l', "dirlist"},
-                           {"FILES", 'l', "filelist"}},
-                          dirs, false, 16);
-  }
-  if (!rc) {
-    rc = ztWriteTestTable(dir, "files",
-                          {{"NAME", 't', nullptr},
-                           {"PARENT", 'n', nullptr},
-                           {"TITLE", 't', nullptr},
-                           {"CONTENT", 't', nullptr}},
-                          files, false, 16);
-  }
-  return rc;
-}
-
-std::string Configuration(const ztTempDir& dir) {
-  return "[DIRTABLE]\nRSURL=native:" + dir.File("dirs") +
-         "\nNAMEFIELD=NAME\nPARENTFIELD=PARENT\nCHILDRENFIELD=CHILDREN\n"
-         "CHILDRENSUBFIELD=DIRNO\nFILESFIELD=FILES\nFILESSUBFIELD=FILENO\n"
-         "[FILETABLE]\nRSURL=native:" +
-         dir.File("files") +
-         "\nNAMEFIELD=NAME\nPARENTFIELD=PARENT\nTITLEFIELD=TITLE\n"
-         "CONTENTFIELD=CONTENT\n";
+  std::string config;
+  return builder.Write(dir.path(), &config) == 0 ? config : std::string();
 }
 
 std::string Text(ZTBinary* value) {
@@ -110,9 +46,9 @@ class FileSystemTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ztTakeLog();
-    ASSERT_EQ(WriteTables(m_dir), 0);
+    const std::string path = WriteFileSystem(m_dir);
+    ASSERT_FALSE(path.empty()) << ztTakeLog();
     m_pFs = new ZTFileSystem();
-    const std::string path = m_dir.Write("fs.cfg", Configuration(m_dir));
     ASSERT_EQ(m_pFs->SetFileName(path.c_str(), nullptr), 0) << ztTakeLog();
   }
   void TearDown() override { ztRelease(m_pFs); }
@@ -260,8 +196,8 @@ TEST_F(FileSystemTest, ChildrenAreListedInOrder) {
 
 TEST(FileSystemConfigurationTest, IncompleteConfigurationsFailWithTheirMessage) {
   ztTempDir dir;
-  ASSERT_EQ(WriteTables(dir), 0);
-  const std::string full = Configuration(dir);
+  const std::string full = ztReadFile(WriteFileSystem(dir));
+  ASSERT_FALSE(full.empty());
   auto without = [&](const std::string& line) {
     std::string text = full;
     text.erase(text.find(line), line.size());

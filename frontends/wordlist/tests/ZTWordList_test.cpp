@@ -80,7 +80,7 @@ TEST_F(WordListTest, PrefixesEndingInByteFFStayInTheirRange) {
 }
 
 TEST_F(WordListTest, LinksFollowNumberAndLinkFieldsWithAndWithoutMerge) {
-  std::vector<ztTestWord> words = ztPlainWords({"colour", "color", "grey", "gray", "tint"});
+  std::vector<ZTBuilderWord> words = ztPlainWords({"colour", "color", "grey", "gray", "tint"});
   words[0].m_iSee = 1;           // colour -> color
   words[2].m_variants = {3, 4};  // grey -> gray, tint
   Open(words, true);
@@ -145,10 +145,10 @@ TEST_F(WordListTest, InterruptFromAnotherThreadStopsTheSearchWith19) {
 }
 
 TEST_F(WordListTest, ConfigurationLinesAreCheckedInOrder) {
-  ztWordListTables tables;
-  tables.m_words = ztPlainWords({"a"});
-  const std::string base = ztWriteWordList(m_dir, tables);
-  ASSERT_FALSE(base.empty());
+  ZTWordListBuilder builder;
+  builder.AddWord({"a", -1, {}});
+  std::string base;
+  ASSERT_EQ(builder.Write(m_dir.path(), &base), 0);
   const std::string lookup = "RSURL=native:" + m_dir.File("lookup") + "\n";
   const struct {
     const char* m_pcText;

@@ -14,6 +14,7 @@
 #include "frontends/wordlist/ZTWordList.h"
 #include "frontends/wordlist/tests/ztWordListTestTables.h"
 #include "testing/ztCapturedLog.h"
+#include "testing/ztTempDir.h"
 
 typedef std::vector<std::string> Texts;
 
@@ -28,16 +29,16 @@ class ztWordListFixture : public ::testing::Test {
   }
 
   // Writes the tables (simplified ones too unless exactOnly) and opens the list on them.
-  void Open(const std::vector<ztTestWord>& words, bool exactOnly = false,
+  void Open(const std::vector<ZTBuilderWord>& words, bool exactOnly = false,
             const std::string& extra = "") {
     if (!exactOnly) m_pSimplifier = ztCreateSimplifier(ZTWordList::kDefaultSimplifierURL);
     ASSERT_TRUE(exactOnly || m_pSimplifier);
-    ztWordListTables tables;
-    tables.m_words = words;
-    tables.m_pSimplifier = m_pSimplifier;
-    tables.m_extra = extra;
-    const std::string config = ztWriteWordList(m_dir, tables);
-    ASSERT_FALSE(config.empty());
+    ZTWordListBuilder builder;
+    for (const ZTBuilderWord& word : words) builder.AddWord(word);
+    builder.SetSimplifier(m_pSimplifier);
+    builder.AddConfiguration(extra);
+    std::string config;
+    ASSERT_EQ(builder.Write(m_dir.path(), &config), 0) << ztTakeLog();
     m_pList = new List();
     ASSERT_EQ(m_pList->SetFileName(config.c_str(), nullptr), 0) << ztTakeLog();
     ASSERT_EQ(m_pList->GetWordRecordSet(&m_pWords), 0);

@@ -13,7 +13,9 @@ STDMETHODIMP VLClassFactory::QueryInterface(REFIID interfaceId, void** object) {
   return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) VLClassFactory::AddRef() { return InterlockedIncrement(&m_iRefCount); }
+STDMETHODIMP_(ULONG) VLClassFactory::AddRef() {
+  return InterlockedIncrement(&m_iRefCount);
+}
 
 STDMETHODIMP_(ULONG) VLClassFactory::Release() {
   const LONG count = InterlockedDecrement(&m_iRefCount);
@@ -32,8 +34,8 @@ STDMETHODIMP VLClassFactory::LockServer(BOOL lock) {
   return S_OK;
 }
 
-HRESULT vlGetClassObject(REFCLSID requested, REFIID interfaceId, void** object,
-                         REFCLSID served, VLCreateObject create) {
+HRESULT vlGetClassObject(REFCLSID requested, REFIID interfaceId, void** object, REFCLSID served,
+                         VLCreateObject create) {
   if (!object) return E_POINTER;
   *object = nullptr;
   if (!IsEqualCLSID(requested, served)) return CLASS_E_CLASSNOTAVAILABLE;

@@ -27,7 +27,7 @@ class VLClassFactory : public IClassFactory {
 };
 
 // DllGetClassObject of a server of one class.
-HRESULT vlGetClassObject(REFCLSID requested, REFIID interfaceId, void** object,
-                         REFCLSID served, VLCreateObject create);
+HRESULT vlGetClassObject(REFCLSID requested, REFIID interfaceId, void** object, REFCLSID served,
+                         VLCreateObject create);
 
 #endif  // PLATFORM_WIN32_REAL_VLCLASSFACTORY_H_

@@ -28,7 +28,9 @@ class VariantArray {
   std::vector<VARIANT> m_values;
 };
 
-std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+std::wstring Wide(const std::string& ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
 
 VLStatus FromException(HRESULT code, EXCEPINFO& exception, const std::string& member) {
   if (exception.pfnDeferredFillIn) exception.pfnDeferredFillIn(&exception);
@@ -44,9 +46,13 @@ VLStatus FromException(HRESULT code, EXCEPINFO& exception, const std::string& me
 
 }  // namespace
 
-VLComDispatch::VLComDispatch(IDispatch* object) : m_pObject(object) { m_pObject->AddRef(); }
+VLComDispatch::VLComDispatch(IDispatch* object) : m_pObject(object) {
+  m_pObject->AddRef();
+}
 
-VLComDispatch::~VLComDispatch() { m_pObject->Release(); }
+VLComDispatch::~VLComDispatch() {
+  m_pObject->Release();
+}
 
 VLStatus VLComDispatch::Invoke(const std::string& member, std::vector<VLVariant>& args,
                                VLPassing passing, VLVariant* result) {
@@ -54,8 +60,7 @@ VLStatus VLComDispatch::Invoke(const std::string& member, std::vector<VLVariant>
   if (!member.empty()) {
     std::wstring name = Wide(member);
     LPOLESTR names[] = {&name[0]};
-    const HRESULT found =
-        m_pObject->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    const HRESULT found = m_pObject->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(found)) return vlHResult(found, "Unknown member " + member);
   }
   const size_t count = args.size();

@@ -19,7 +19,9 @@ BOOL VLModule::DllMain(HINSTANCE module, DWORD reason, void* reserved) {
   return TRUE;
 }
 
-VLPlatform& VLModule::Platform() { return s_pPlatform->Platform(); }
+VLPlatform& VLModule::Platform() {
+  return s_pPlatform->Platform();
+}
 
 void VLModule::Lock(bool lock) {
   if (lock) {
@@ -29,7 +31,9 @@ void VLModule::Lock(bool lock) {
   }
 }
 
-HRESULT VLModule::CanUnloadNow() { return s_iObjects == 0 && s_iLocks == 0 ? S_OK : S_FALSE; }
+HRESULT VLModule::CanUnloadNow() {
+  return s_iObjects == 0 && s_iLocks == 0 ? S_OK : S_FALSE;
+}
 
 HRESULT VLModule::TypeInfo(REFIID interfaceId, ITypeInfo** info) {
   *info = nullptr;

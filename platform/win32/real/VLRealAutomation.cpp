@@ -7,7 +7,9 @@
 
 namespace {
 
-std::wstring Wide(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+std::wstring Wide(const std::string& ascii) {
+  return std::wstring(ascii.begin(), ascii.end());
+}
 
 VLStatus ClassOf(const std::string& progId, CLSID* id) {
   const HRESULT found = CLSIDFromProgID(Wide(progId).c_str(), id);
@@ -16,8 +18,7 @@ VLStatus ClassOf(const std::string& progId, CLSID* id) {
 
 VLStatus AsDispatch(IUnknown* unknown, VLVariant* object) {
   IDispatch* dispatch = nullptr;
-  const HRESULT asked =
-      unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
+  const HRESULT asked = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch));
   unknown->Release();
   if (FAILED(asked)) return vlHResult(asked, "No automation object");
   *object = vlWrapDispatch(dispatch);
@@ -28,13 +29,13 @@ VLStatus AsDispatch(IUnknown* unknown, VLVariant* object) {
 // HKEY_CLASSES_ROOT\path gets the default value data and, when name is given, name = value.
 bool SetClassValue(const std::string& path, const char* name, const std::string& data) {
   HKEY key = nullptr;
-  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                      &key, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
     return false;
   }
-  const bool written = RegSetValueExA(key, name, 0, REG_SZ,
-                                      reinterpret_cast<const BYTE*>(data.c_str()),
-                                      static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+  const bool written =
+      RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                     static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
   RegCloseKey(key);
   return written;
 }
@@ -59,9 +60,13 @@ VLStatus LoadModuleTypeLib(HINSTANCE module, REGKIND kind, ITypeLib** library) {
 
 }  // namespace
 
-bool VLRealAutomation::Initialize() { return SUCCEEDED(CoInitialize(nullptr)); }
+bool VLRealAutomation::Initialize() {
+  return SUCCEEDED(CoInitialize(nullptr));
+}
 
-void VLRealAutomation::Uninitialize() { CoUninitialize(); }
+void VLRealAutomation::Uninitialize() {
+  CoUninitialize();
+}
 
 VLStatus VLRealAutomation::Create(const std::string& progId, VLVariant* object) {
   CLSID id;

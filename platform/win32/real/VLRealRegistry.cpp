@@ -8,10 +8,10 @@ namespace {
 class Key {
  public:
   Key(const std::string& path, REGSAM access, bool create) {
-    const LONG result =
-        create ? RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, access,
-                                 nullptr, &m_hKey, nullptr)
-               : RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &m_hKey);
+    const LONG result = create
+                            ? RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
+                                              access, nullptr, &m_hKey, nullptr)
+                            : RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, access, &m_hKey);
     if (result != ERROR_SUCCESS) m_hKey = nullptr;
   }
   ~Key() {
@@ -58,8 +58,8 @@ bool VLRealRegistry::ReadString(const std::string& key, const std::string& name,
     return false;
   }
   std::string value(bytes + 1, '\0');
-  if (RegQueryValueExA(open.Get(), name.c_str(), nullptr, &type,
-                       reinterpret_cast<BYTE*>(&value[0]), &bytes) != ERROR_SUCCESS) {
+  if (RegQueryValueExA(open.Get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value[0]),
+                       &bytes) != ERROR_SUCCESS) {
     return false;
   }
   value.resize(bytes < value.size() ? bytes : value.size());
@@ -71,10 +71,9 @@ bool VLRealRegistry::ReadString(const std::string& key, const std::string& name,
 bool VLRealRegistry::WriteString(const std::string& key, const std::string& name,
                                  const std::string& data) {
   Key open(key, KEY_SET_VALUE, true);
-  return open.Get() &&
-         RegSetValueExA(open.Get(), name.c_str(), 0, REG_SZ,
-                        reinterpret_cast<const BYTE*>(data.c_str()),
-                        static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
+  return open.Get() && RegSetValueExA(open.Get(), name.c_str(), 0, REG_SZ,
+                                      reinterpret_cast<const BYTE*>(data.c_str()),
+                                      static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool VLRealRegistry::DeleteValue(const std::string& key, const std::string& name) {

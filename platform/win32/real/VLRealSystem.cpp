@@ -30,13 +30,21 @@ uint64_t BusyBytes(HANDLE heap) {
 
 }  // namespace
 
-uint32_t VLRealSystem::CurrentThread() { return GetCurrentThreadId(); }
+uint32_t VLRealSystem::CurrentThread() {
+  return GetCurrentThreadId();
+}
 
-void VLRealSystem::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
+void VLRealSystem::Sleep(uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
 
-bool VLRealSystem::IsKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+bool VLRealSystem::IsKeyDown(int virtualKey) {
+  return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
 
-std::unique_ptr<VLLock> VLRealSystem::CreateLock() { return std::make_unique<CriticalSection>(); }
+std::unique_ptr<VLLock> VLRealSystem::CreateLock() {
+  return std::make_unique<CriticalSection>();
+}
 
 std::string VLRealSystem::Narrow(const std::u16string& text) {
   if (text.empty()) return std::string();

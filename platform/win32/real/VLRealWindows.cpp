@@ -6,7 +6,9 @@
 
 namespace {
 
-HWND Hwnd(VLWindow window) { return reinterpret_cast<HWND>(window); }
+HWND Hwnd(VLWindow window) {
+  return reinterpret_cast<HWND>(window);
+}
 
 // Waits at most this long for a window of another thread to answer a text request.
 constexpr UINT kTextTimeoutMs = 1000;
@@ -52,8 +54,8 @@ bool VLRealWindows::AttachInput(uint32_t thread, uint32_t toThread, bool attach)
 
 bool VLRealWindows::Text(VLWindow window, std::u16string* text) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(Hwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
-                           kTextTimeoutMs, &length)) {
+  if (!SendMessageTimeoutW(Hwnd(window), WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs,
+                           &length)) {
     return false;
   }
   std::vector<wchar_t> buffer(length + 1);

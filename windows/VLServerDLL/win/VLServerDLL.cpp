@@ -26,23 +26,41 @@ bool VL_WINAPI HandleApp(HWND handle, int32_t msg, int32_t xPos, int32_t yPos, b
   return g_pServer->HandleApp(reinterpret_cast<VLWindow>(handle), msg, xPos, yPos, force);
 }
 
-void VL_WINAPI RemovePlugIns() { g_pServer->RemovePlugIns(); }
+void VL_WINAPI RemovePlugIns() {
+  g_pServer->RemovePlugIns();
+}
 
-void VL_WINAPI AddPlugIns() { g_pServer->AddPlugIns(); }
+void VL_WINAPI AddPlugIns() {
+  g_pServer->AddPlugIns();
+}
 
-const char* VL_WINAPI GetInfo() { return g_pServer->GetInfo(); }
+const char* VL_WINAPI GetInfo() {
+  return g_pServer->GetInfo();
+}
 
-const char* VL_WINAPI GetWord() { return g_pServer->GetWord(); }
+const char* VL_WINAPI GetWord() {
+  return g_pServer->GetWord();
+}
 
-bool VL_WINAPI MouseWasDown() { return g_pServer->MouseWasDown(); }
+bool VL_WINAPI MouseWasDown() {
+  return g_pServer->MouseWasDown();
+}
 
-void VL_WINAPI UnHookKeyboard() { g_pServer->UnHookKeyboard(); }
+void VL_WINAPI UnHookKeyboard() {
+  g_pServer->UnHookKeyboard();
+}
 
-void VL_WINAPI HookKeyboard() { g_pServer->HookKeyboard(); }
+void VL_WINAPI HookKeyboard() {
+  g_pServer->HookKeyboard();
+}
 
-void VL_WINAPI UnHookMouse() { g_pServer->UnHookMouse(); }
+void VL_WINAPI UnHookMouse() {
+  g_pServer->UnHookMouse();
+}
 
-void VL_WINAPI HookMouse() { g_pServer->HookMouse(); }
+void VL_WINAPI HookMouse() {
+  g_pServer->HookMouse();
+}
 
 BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, void* reserved) {
   if (reason == DLL_PROCESS_DETACH && !reserved) {

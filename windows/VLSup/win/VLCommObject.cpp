@@ -15,7 +15,9 @@ STDMETHODIMP VLCommObject::UnRegisterClient(LONG index) {
   return m_pLogic->UnRegisterClient(index);
 }
 
-STDMETHODIMP VLCommObject::BroadCast(BSTR info) { return m_pLogic->BroadCast(vlFromBstr(info)); }
+STDMETHODIMP VLCommObject::BroadCast(BSTR info) {
+  return m_pLogic->BroadCast(vlFromBstr(info));
+}
 
 STDMETHODIMP VLCommObject::get_RegisterCount(LONG* value) {
   if (!value) return E_POINTER;

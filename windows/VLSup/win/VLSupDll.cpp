@@ -17,11 +17,17 @@ HRESULT CreateObject(REFIID interfaceId, void** object) {
 
 }  // namespace
 
-STDAPI DllUnregisterServer() { return vlUnregisterServer(VLModule::Platform(), TVLComm::kServer); }
+STDAPI DllUnregisterServer() {
+  return vlUnregisterServer(VLModule::Platform(), TVLComm::kServer);
+}
 
-STDAPI DllRegisterServer() { return vlRegisterServer(VLModule::Platform(), TVLComm::kServer); }
+STDAPI DllRegisterServer() {
+  return vlRegisterServer(VLModule::Platform(), TVLComm::kServer);
+}
 
-STDAPI DllCanUnloadNow() { return VLModule::CanUnloadNow(); }
+STDAPI DllCanUnloadNow() {
+  return VLModule::CanUnloadNow();
+}
 
 STDAPI DllGetClassObject(REFCLSID requested, REFIID interfaceId, void** object) {
   return vlGetClassObject(requested, interfaceId, object, __uuidof(VLComm), CreateObject);

@@ -21,9 +21,13 @@ STDAPI DllUnregisterServer() {
   return vlUnregisterServer(VLModule::Platform(), TVL_Default::kServer);
 }
 
-STDAPI DllRegisterServer() { return vlRegisterServer(VLModule::Platform(), TVL_Default::kServer); }
+STDAPI DllRegisterServer() {
+  return vlRegisterServer(VLModule::Platform(), TVL_Default::kServer);
+}
 
-STDAPI DllCanUnloadNow() { return VLModule::CanUnloadNow(); }
+STDAPI DllCanUnloadNow() {
+  return VLModule::CanUnloadNow();
+}
 
 STDAPI DllGetClassObject(REFCLSID requested, REFIID interfaceId, void** object) {
   return vlGetClassObject(requested, interfaceId, object, __uuidof(VL_Default), CreateObject);

@@ -16,11 +16,17 @@ HRESULT CreateObject(REFIID interfaceId, void** object) {
 
 }  // namespace
 
-STDAPI DllUnregisterServer() { return TVL_MSOffice::UnregisterServer(VLModule::Platform()); }
+STDAPI DllUnregisterServer() {
+  return TVL_MSOffice::UnregisterServer(VLModule::Platform());
+}
 
-STDAPI DllRegisterServer() { return TVL_MSOffice::RegisterServer(VLModule::Platform()); }
+STDAPI DllRegisterServer() {
+  return TVL_MSOffice::RegisterServer(VLModule::Platform());
+}
 
-STDAPI DllCanUnloadNow() { return VLModule::CanUnloadNow(); }
+STDAPI DllCanUnloadNow() {
+  return VLModule::CanUnloadNow();
+}
 
 STDAPI DllGetClassObject(REFCLSID requested, REFIID interfaceId, void** object) {
   return vlGetClassObject(requested, interfaceId, object, __uuidof(VL_MSOffice), CreateObject);

@@ -197,8 +197,10 @@ class PlugInFactory : public IClassFactory {
 };
 
 // {6A1E7C52-0B1D-4C39-9E57-3F20D1A8B6C1} and {0E4F8D21-7A63-4B5C-8D19-C2B7A9E0F354}
-const CLSID kPlugInClass = {0x6a1e7c52, 0x0b1d, 0x4c39, {0x9e, 0x57, 0x3f, 0x20, 0xd1, 0xa8, 0xb6, 0xc1}};
-const CLSID kExcelClass = {0x0e4f8d21, 0x7a63, 0x4b5c, {0x8d, 0x19, 0xc2, 0xb7, 0xa9, 0xe0, 0xf3, 0x54}};
+const CLSID kPlugInClass = {
+    0x6a1e7c52, 0x0b1d, 0x4c39, {0x9e, 0x57, 0x3f, 0x20, 0xd1, 0xa8, 0xb6, 0xc1}};
+const CLSID kExcelClass = {
+    0x0e4f8d21, 0x7a63, 0x4b5c, {0x8d, 0x19, 0xc2, 0xb7, 0xa9, 0xe0, 0xf3, 0x54}};
 
 // ---- windows -----------------------------------------------------------------------------
 
@@ -208,7 +210,8 @@ std::vector<std::string> g_traceLines;  // texts sent to the debugger window
 LRESULT CALLBACK ServerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COPYDATA) {
     const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-    if (data->cbData == 0 && data->lpData == nullptr && wParam == 0) g_notes.push_back(data->dwData);
+    if (data->cbData == 0 && data->lpData == nullptr && wParam == 0)
+      g_notes.push_back(data->dwData);
     return 1;
   }
   return DefWindowProcA(window, message, wParam, lParam);
@@ -271,7 +274,8 @@ const char kPlugInKey[] = "Software\\ZTReader\\Vistal\\PlugIns";
 
 bool SetString(HKEY root, const char* path, const char* name, const char* data) {
   HKEY key;
-  if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)) return false;
+  if (RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr))
+    return false;
   const LONG result = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
                                      static_cast<DWORD>(strlen(data) + 1));
   RegCloseKey(key);
@@ -327,8 +331,7 @@ bool LoadServer(ServerDll* dll) {
 
 // ---- late-bound calls ---------------------------------------------------------------------
 
-HRESULT Call(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT> args,
-             VARIANT* result) {
+HRESULT Call(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT> args, VARIANT* result) {
   std::vector<VARIANT> reversed(args.rbegin(), args.rend());
   DISPPARAMS params = {reversed.empty() ? nullptr : reversed.data(), nullptr,
                        static_cast<UINT>(reversed.size()), 0};
@@ -485,8 +488,8 @@ void TestOfficeDirectly() {
   HWND notepad = TopWindow("Notepad", "Untitled");
   VARIANT outs[4], result;
   for (VARIANT& v : outs) VariantInit(&v);
-  std::vector<VARIANT> args = {Int(static_cast<LONG>(reinterpret_cast<LONG_PTR>(notepad))),
-                               Int(1), Int(0), Int(0)};
+  std::vector<VARIANT> args = {Int(static_cast<LONG>(reinterpret_cast<LONG_PTR>(notepad))), Int(1),
+                               Int(0), Int(0)};
   for (VARIANT& out : outs) {
     VARIANT ref;
     V_VT(&ref) = VT_BYREF | VT_VARIANT;
@@ -503,8 +506,8 @@ void TestBroadcast() {
   IDispatch* comm = Create(L"VLSup.VLComm");
   CHECK(comm != nullptr);
   if (!comm) return;
-  const wchar_t* names[] = {L"RegisterClient", L"UnRegisterClient", L"BroadCast",
-                            L"RegisterCount", L"DoClose"};
+  const wchar_t* names[] = {L"RegisterClient", L"UnRegisterClient", L"BroadCast", L"RegisterCount",
+                            L"DoClose"};
   const DISPID ids[] = {1, 2, 3, 5, 6};
   for (int i = 0; i < 5; ++i) CHECK(IdOf(comm, names[i]) == ids[i]);
   Client* clients[] = {new Client, new Client};

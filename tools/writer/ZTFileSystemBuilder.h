@@ -1,0 +1,55 @@
+// ZTFileSystemBuilder: writes a file system into a directory: the directory table "dirs"
+// (NAME, PARENT, CHILDREN linking "dirlist" with DIRNO, FILES linking "filelist" with FILENO),
+// the file table "files" (NAME, PARENT, TITLE, CONTENT) and the configuration "fs.cfg" that
+// names them. Directory 0 is the root.
+#ifndef TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_
+#define TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_
+
+#include <prtypes.h>
+
+#include <string>
+#include <vector>
+
+struct ZTBuilderDirectory {
+  std::string m_name;
+  PRUint32 m_uParent = 0;
+  std::vector<PRUint32> m_dirs;   // the child directories
+  std::vector<PRUint32> m_files;  // the files
+};
+
+struct ZTBuilderFile {
+  std::string m_name;
+  PRUint32 m_uParent = 0;
+  std::string m_title;
+  std::string m_content;
+};
+
+class ZTFileSystemBuilder {
+ public:
+  ZTFileSystemBuilder() = default;
+  ZTFileSystemBuilder(const ZTFileSystemBuilder&) = delete;
+  ZTFileSystemBuilder& operator=(const ZTFileSystemBuilder&) = delete;
+
+  // Numbers follow the order of the calls, from 0.
+  void AddDirectory(const ZTBuilderDirectory& directory) { m_dirs.push_back(directory); }
+  void AddFile(const ZTBuilderFile& file) { m_files.push_back(file); }
+  // Records per page of every table (16 unless set).
+  void SetPageSize(PRUint32 records) { m_uPageSize = records; }
+
+  // Writes the tables and the configuration into the existing directory; the configuration's
+  // path goes to *pConfigPath. A tree without a root, or a parent, child or file number naming
+  // nothing, is refused.
+  int Write(const std::string& directory, std::string* pConfigPath) const;
+
+ private:
+  int CheckNumbers() const;
+  int WriteLists(const std::string& directory) const;
+  int WriteDirectories(const std::string& directory) const;
+  int WriteFiles(const std::string& directory) const;
+
+  std::vector<ZTBuilderDirectory> m_dirs;
+  std::vector<ZTBuilderFile> m_files;
+  PRUint32 m_uPageSize = 16;
+};
+
+#endif  // TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_

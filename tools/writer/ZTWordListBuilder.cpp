@@ -1,0 +1,158 @@
+#include "tools/writer/ZTWordListBuilder.h"
+
+#include <prmem.h>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "core/ZTErrors.h"
+#include "core/ztIStringSimplifier.h"
+#include "tools/writer/detail/ztColumnTable.h"
+
+namespace {
+
+const char kWho[] = "ZTWordListBuilder::Write";
+const PRUint32 kLinkPageSize = 64;
+
+typedef std::vector<std::pair<std::string, PRUint32>> Keys;
+
+// Sorted by key (bytes), then by number.
+Keys Sorted(Keys keys) {
+  std::stable_sort(keys.begin(), keys.end());
+  return keys;
+}
+
+// Every key reversed byte by byte, with the number of the record it comes from.
+Keys Reversed(const Keys& keys) {
+  Keys reversed;
+  for (size_t i = 0; i < keys.size(); ++i) {
+    reversed.emplace_back(std::string(keys[i].first.rbegin(), keys[i].first.rend()),
+                          static_cast<PRUint32>(i));
+  }
+  return Sorted(reversed);
+}
+
+int WriteKeyed(const std::string& path, const char* numField, const Keys& keys, PRUint32 pageSize) {
+  std::vector<ztCellRow> rows;
+  for (const auto& key : keys) rows.push_back(ztRow({key.first}, {key.second}));
+  return ztWriteColumnTable(path, {{"KEY", 't', nullptr}, {numField, 'n', nullptr}}, rows, true,
+                            pageSize);
+}
+
+std::string Section(const std::string& directory, const char* section, const char* table,
+                    const char* lines) {
+  return std::string("[") + section + "]\nRSURL=native:" + directory + "/" + table + "\n" + lines;
+}
+
+bool ValidWord(int word, size_t count) {
+  return word >= 0 && static_cast<size_t>(word) < count;
+}
+
+}  // namespace
+
+int ZTWordListBuilder::CheckLinks() const {
+  for (size_t i = 0; i < m_words.size(); ++i) {
+    const ZTBuilderWord& word = m_words[i];
+    if (word.m_iSee >= 0 && !ValidWord(word.m_iSee, m_words.size())) {
+      return ZTError(ZT_E_INVALID, "[%s] word %u refers to word %d; there are %u words", kWho,
+                     static_cast<unsigned>(i), word.m_iSee, static_cast<unsigned>(m_words.size()));
+    }
+    for (int variant : word.m_variants) {
+      if (!ValidWord(variant, m_words.size())) {
+        return ZTError(ZT_E_INVALID, "[%s] word %u has the variant %d; there are %u words", kWho,
+                       static_cast<unsigned>(i), variant, static_cast<unsigned>(m_words.size()));
+      }
+    }
+  }
+  return ZT_OK;
+}
+
+int ZTWordListBuilder::WriteWords(const std::string& directory) const {
+  std::vector<ztCellRow> rows, variants;
+  for (size_t i = 0; i < m_words.size(); ++i) {
+    const ZTBuilderWord& word = m_words[i];
+    const PRUint32 see = word.m_iSee < 0 ? static_cast<PRUint32>(i) : word.m_iSee;
+    ztCellRow row = ztRow({word.m_text}, {see});
+    row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
+                             static_cast<PRUint32>(word.m_variants.size())));
+    for (int v : word.m_variants) variants.push_back(ztRow({""}, {static_cast<PRUint32>(v)}));
+    rows.push_back(row);
+  }
+  int rc = ztWriteColumnTable(directory + "/variants",
+                              {{"NAME", 't', nullptr}, {"WORDNO", 'n', nullptr}}, variants, false,
+                              kLinkPageSize);
+  if (rc) return rc;
+  return ztWriteColumnTable(
+      directory + "/words",
+      {{"WORD", 't', nullptr}, {"SEE", 'n', nullptr}, {"VARIANTS", 'l', "variants"}}, rows, false,
+      kLinkPageSize);
+}
+
+int ZTWordListBuilder::Simplified(const std::string& text, std::string* pOut) const {
+  char* out = nullptr;
+  const int rc = m_pSimplifier->SimplifyToNew(text.c_str(), &out, nullptr);
+  if (rc) return ZTError(rc, "[%s] Could not simplify the key %s", kWho, text.c_str());
+  pOut->assign(out);
+  PR_Free(out);
+  return ZT_OK;
+}
+
+// The simplified keys, each with the range of its exact lookup records in "caplinks".
+int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys& exact) const {
+  std::map<std::string, std::vector<PRUint32>> groups;
+  std::string simplified;
+  for (size_t i = 0; i < exact.size(); ++i) {
+    const int rc = Simplified(exact[i].first, &simplified);
+    if (rc) return rc;
+    groups[simplified].push_back(static_cast<PRUint32>(i));
+  }
+  std::vector<ztCellRow> caps, links;
+  Keys capKeys;
+  for (const auto& group : groups) {
+    ztCellRow row = ztRow({group.first}, {});
+    row.push_back(ztLinkCell(static_cast<PRUint32>(links.size()),
+                             static_cast<PRUint32>(group.second.size())));
+    for (PRUint32 record : group.second) links.push_back(ztRow({""}, {record}));
+    caps.push_back(row);
+    capKeys.emplace_back(group.first, static_cast<PRUint32>(capKeys.size()));
+  }
+  int rc = ztWriteColumnTable(directory + "/caplinks",
+                              {{"NAME", 't', nullptr}, {"LOOKUPNO", 'n', nullptr}}, links, false,
+                              kLinkPageSize);
+  if (!rc) {
+    rc = ztWriteColumnTable(directory + "/caplookup",
+                            {{"KEY", 't', nullptr}, {"TARGETS", 'l', "caplinks"}}, caps, true,
+                            m_uPageSize);
+  }
+  if (!rc) rc = WriteKeyed(directory + "/revcaplookup", "CAPNO", Reversed(capKeys), m_uPageSize);
+  return rc;
+}
+
+std::string ZTWordListBuilder::Configuration(const std::string& directory) const {
+  std::string text = Section(directory, "WORDTABLE", "words", "");
+  text += Section(directory, "LOOKUPTABLE", "lookup", "FIELD=WORDNO\nTEXTTOKENFIELD=KEY\n");
+  text += Section(directory, "REVLOOKUPTABLE", "revlookup", "FIELD=LOOKUPNO\n");
+  if (m_pSimplifier) {
+    text += Section(directory, "CAPLOOKUPTABLE", "caplookup", "FIELD=TARGETS\nSUBFIELD=LOOKUPNO\n");
+    text += Section(directory, "REVCAPLOOKUPTABLE", "revcaplookup", "FIELD=CAPNO\n");
+  }
+  return text + m_extra;
+}
+
+int ZTWordListBuilder::Write(const std::string& directory, std::string* pConfigPath) const {
+  int rc = CheckLinks();
+  Keys exact;
+  for (size_t i = 0; i < m_words.size(); ++i) {
+    exact.emplace_back(m_words[i].m_text, static_cast<PRUint32>(i));
+  }
+  exact = Sorted(exact);
+  if (!rc) rc = WriteWords(directory);
+  if (!rc) rc = WriteKeyed(directory + "/lookup", "WORDNO", exact, m_uPageSize);
+  if (!rc) rc = WriteKeyed(directory + "/revlookup", "LOOKUPNO", Reversed(exact), m_uPageSize);
+  if (!rc && m_pSimplifier) rc = WriteSimplified(directory, exact);
+  const std::string path = directory + "/wordlist.cfg";
+  if (!rc) rc = ztWriteTextFile(path, Configuration(directory), kWho);
+  if (!rc) *pConfigPath = path;
+  return rc;
+}
