@@ -2,6 +2,10 @@
 
 #include <plstr.h>
 
+#include <cstring>
+
+#include "core/ZTBinary.h"
+
 #include "core/ZTErrors.h"
 #include "find/ZTIRecord.h"
 #include "find/ZTIRecordSet.h"
@@ -81,40 +85,77 @@ int ZTFSDirectory::GetFile(PRUint32 index, ZTFSFile** ppOut) {
 
 namespace {
 
-// The index-th entry of a directory list, through the directory's own getter.
+// Creates a node from its record number in its own table.
 template <class Node>
-using Getter = int (ZTFSDirectory::*)(PRUint32, Node**);
+using RecordGetter = int (ZTFileSystem::*)(PRUint32, Node**);
 
+// False only when the record can be read and its name is not name: entries are compared before
+// a node is made for them. A record that cannot be read is left to the node's own checks.
+bool MayBeCalled(ZTIRecordSet* table, ZTIField* nameField, PRUint32 record, const char* name,
+                 PRUint32 length) {
+  ZTIRecord* r = nullptr;
+  ZTBinary* value = nullptr;
+  bool result = true;
+  if (table->GetRecord(record, &r) == ZT_OK && r->GetDataFieldValue(nameField, &value) == ZT_OK) {
+    const char* stored = reinterpret_cast<const char*>(value->GetData());
+    PRUint32 size = value->GetLength();
+    if (size > 0 && stored[size - 1] == '\0') --size;
+    result = size == length && (length == 0 || std::memcmp(stored, name, length) == 0);
+  }
+  ztRelease(value);
+  ztRelease(r);
+  return result;
+}
+
+// Walks one list of a directory (its sub-directories or its files) for the entry called name.
+// The list is fetched once for the whole walk.
 template <class Node>
-int FindByName(ZTFSDirectory* dir, PRUint32 count, Getter<Node> get, const char* name,
-               PRUint32 length, Node** ppOut) {
-  for (PRUint32 i = 0; i < count; ++i) {
+int FindByName(ZTIRecordSet* list, ZTIField* subField, ZTIRecordSet* table, ZTIField* nameField,
+               ZTFileSystem* fileSystem, RecordGetter<Node> get, const char* name, PRUint32 length,
+               Node** ppOut) {
+  PRUint32 count = 0;
+  int rc = list->GetCount(&count);
+  for (PRUint32 i = 0; rc == ZT_OK && i < count; ++i) {
+    ZTIRecord* entry = nullptr;
+    PRUint32 record = 0;
+    rc = list->GetRecord(i, &entry);
+    if (rc == ZT_OK) rc = entry->GetUNumFieldValue(subField, &record);
+    ztRelease(entry);
+    if (rc == ZT_OK && !MayBeCalled(table, nameField, record, name, length)) continue;
     Node* node = nullptr;
-    const int rc = (dir->*get)(i, &node);
-    if (rc != ZT_OK) return rc;
+    if (rc == ZT_OK) rc = (fileSystem->*get)(record, &node);
+    if (rc != ZT_OK) break;
     if (IsStringsEqual(name, name + length, node->GetName())) {
       *ppOut = node;
       return ZT_OK;
     }
     node->Release();
   }
-  return ZT_E_FS_NOTFOUND;
+  return rc == ZT_OK ? ZT_E_FS_NOTFOUND : rc;
 }
 
 }  // namespace
 
 int ZTFSDirectory::FindDir(const char* name, PRUint32 length, ZTFSDirectory** ppOut) {
-  PRUint32 count = 0;
-  const int rc = GetDirCount(&count);
-  if (rc != ZT_OK) return rc;
-  return FindByName<ZTFSDirectory>(this, count, &ZTFSDirectory::GetDir, name, length, ppOut);
+  ZTIRecordSet* list = nullptr;
+  int rc = m_pRecord->GetLinkFieldValue(m_pFileSystem->m_pDirChildrenField, &list);
+  if (rc == ZT_OK)
+    rc = FindByName<ZTFSDirectory>(list, m_pFileSystem->m_pDirChildrenSubField,
+                                   m_pFileSystem->m_pDirTable, m_pFileSystem->m_pDirNameField,
+                                   m_pFileSystem, &ZTFileSystem::GetDir, name, length, ppOut);
+  ztRelease(list);
+  return rc;
 }
 
 int ZTFSDirectory::FindFile(const char* name, PRUint32 length, ZTFSFile** ppOut) {
-  PRUint32 count = 0;
-  const int rc = GetFileCount(&count);
-  if (rc != ZT_OK) return rc;
-  return FindByName<ZTFSFile>(this, count, &ZTFSDirectory::GetFile, name, length, ppOut);
+  ZTIRecordSet* list = nullptr;
+  int rc = m_pRecord->GetLinkFieldValue(m_pFileSystem->m_pDirFilesField, &list);
+  if (rc == ZT_OK)
+    rc = FindByName<ZTFSFile>(list, m_pFileSystem->m_pDirFilesSubField, m_pFileSystem->m_pFileTable,
+                              m_pFileSystem->m_pFileNameField, m_pFileSystem,
+                              &ZTFileSystem::GetFile, name, length, ppOut);
+  ztRelease(list);
+  return rc;
 }
 
 int ZTFSDirectory::Step(const char* start, const char* end, ZTFSDirectory** ppOut) {
