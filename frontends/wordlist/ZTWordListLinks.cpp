@@ -1,4 +1,4 @@
-// Following the links of a word list: a specification "field,subfield,merge|..." maps the
+// Following the links of a word list: a links text "field,subfield,merge|..." maps the
 // words found, entry by entry, through the word table's link or number fields.
 #include <plstr.h>
 
@@ -71,7 +71,7 @@ int ZTWordList::ResolveLinks(ZTCursor* words, const char* links, ZTCursor** ppOu
 }
 
 // One entry: the new cursor, with the current one merged in when the entry says so. 1 for a
-// malformed entry (the caller logs it with the whole specification).
+// malformed entry (the caller logs it with the whole links text).
 int ZTWordList::Follow(ZTCursor* current, char* entry, ZTCursor** ppOut) {
   LinkEntry parts;
   if (!parts.Parse(entry)) return ZT_E_INVALID;
