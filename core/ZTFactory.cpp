@@ -7,30 +7,31 @@
 #include <new>
 
 #include "core/ZTErrors.h"
+#include "core/ZTRefCount.h"
 #include "core/detail/ZTMainFactory.h"
 #include "core/detail/ztDiskLocator.h"
 #include "core/ztConsoleLog.h"
 
-namespace {
+    namespace {
 
-// Deletes the process-wide factory at process exit.
-struct ztFactoryHolder {
-  ~ztFactoryHolder() {
-    delete s_pInstance;
-    s_pInstance = nullptr;
+  // Deletes the process-wide factory at process exit.
+  struct ztFactoryHolder {
+    ~ztFactoryHolder() {
+      delete s_pInstance;
+      s_pInstance = nullptr;
+    }
+    static ZTFactory* s_pInstance;
+  };
+  ZTFactory* ztFactoryHolder::s_pInstance = nullptr;
+  ztFactoryHolder s_holder;
+
+  // The value of a hexadecimal digit, or -1.
+  int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
   }
-  static ZTFactory* s_pInstance;
-};
-ZTFactory* ztFactoryHolder::s_pInstance = nullptr;
-ztFactoryHolder s_holder;
-
-// The value of a hexadecimal digit, or -1.
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 }  // namespace
 
@@ -208,4 +209,18 @@ int ZTFactory::UrlDecode(char* pcString) {
   }
   *out = '\0';
   return ZT_OK;
+}
+
+int ztCreateComponent(const char* pcszUrl, const ztID& iid, void** ppOut) {
+  if (!ppOut) return ZT_E_INVALID;
+  *ppOut = nullptr;
+  ZTFactory* factory = nullptr;
+  int rc = ZTFactory::GetFactory(&factory);
+  if (rc != ZT_OK) return rc;
+  ZTRefCount* object = nullptr;
+  if ((rc = factory->CreateInstance(pcszUrl, &object)) != ZT_OK) return rc;
+  if (!object) return ZT_E_FAILED;
+  rc = object->QueryZTInterface(iid, ppOut);
+  object->Release();
+  return rc == ZT_OK ? ZT_OK : ZT_E_FAILED;
 }

@@ -10,6 +10,7 @@
 #include "core/ZTCoreExport.h"
 
 class ZTRefCount;
+struct ztID;
 
 // Creates one component. Receives the URL text after the second colon (possibly empty),
 // stores a new object with one reference in *ppOut and returns 0, or returns an error code.
@@ -94,5 +95,9 @@ class ZTCORE_API ZTFactory {
   static void FreeEntry(void* pPool, PLHashEntry* pEntry, PRUintn flag);
   static PLHashAllocOps m_sAllocOps;
 };
+
+// Creates the component of url and hands it over as interface iid (one reference): the
+// factory's code, or 10 when the object does not have that interface. *ppOut is null on failure.
+ZTCORE_API int ztCreateComponent(const char* pcszUrl, const ztID& iid, void** ppOut);
 
 #endif  // CORE_ZTFACTORY_H_

@@ -20,12 +20,8 @@ int ztICascadeStringSimplifier::CreateSurrogateInstance(const char* pcszUrl) {
   ZTFactory* factory = nullptr;
   if (int rc = ZTFactory::GetFactory(&factory)) return rc;
   SetSurrogate(nullptr);
-  ZTRefCount* created = nullptr;
   void* simplifier = nullptr;
-  if (factory->CreateInstance(pcszUrl, &created) == ZT_OK && created)
-    created->QueryZTInterface(ztIStringSimplifier::GetZTIID(), &simplifier);
-  ztRelease(created);
-  if (!simplifier) {
+  if (ztCreateComponent(pcszUrl, ztIStringSimplifier::GetZTIID(), &simplifier) != ZT_OK) {
     PR_fprintf(PR_STDOUT, "Can not create simplifier %s\n", pcszUrl);
     return ZT_E_FAILED;
   }

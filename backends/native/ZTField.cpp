@@ -11,8 +11,8 @@
 #include "backends/native/ZTPageFile.h"
 #include "backends/native/detail/ztValueReaders.h"
 #include "core/ZTErrors.h"
-#include "core/ZTFactory.h"
 #include "find/ZTIRecordSet.h"
+#include "find/ztCreateRecordSet.h"
 
 ZTField::ZTField()
     : m_pcName(nullptr),
@@ -186,18 +186,9 @@ int ZTField::ConfigureLink(const char* key, const char* value) {
     return ZTError(ZT_NATIVE_E_VALUE, "[ZTField::ConfigureLink] unknown configuration token '%s'",
                    key ? key : "(null)");
   }
-  char* url = PR_smprintf("recordset:%s", value ? value : "");
-  if (!url) return ZT_E_NOMEM;
-  ZTFactory* factory = nullptr;
-  ZTRefCount* object = nullptr;
-  int rc = ZTFactory::GetFactory(&factory);
-  if (!rc) rc = factory->CreateInstance(url, &object);
-  PR_smprintf_free(url);
-  if (rc) return rc;
   ZTIRecordSet* linked = nullptr;
-  rc = object->QueryZTInterface(ZTIRecordSet::GetZTIID(), reinterpret_cast<void**>(&linked));
-  object->Release();
-  if (rc) return ZT_E_FAILED;
+  const int rc = ztCreateRecordSet(value, &linked);
+  if (rc) return rc;
   ztRelease(m_pLinked);
   m_pLinked = linked;
   return ZT_OK;

@@ -16,9 +16,9 @@
 #include "backends/native/detail/TableDelegate.h"
 #include "core/ZTEnvir.h"
 #include "core/ZTErrors.h"
-#include "core/ZTFactory.h"
 #include "core/ZTTextFile.h"
 #include "find/ZTCursor.h"
+#include "find/ztCreateRecordSet.h"
 
 ZT_DEFINE_ZTIID(ZTTable, ZTRecordSet,
                 {0x67715c46, 0x317b, 0x4ae8, {0x87, 0xf2, 0xe4, 0x32, 0x08, 0x56, 0x15, 0xba}})
@@ -204,18 +204,12 @@ int ZTTable::CheckRange(PRUint32 first, PRUint32 count) const {
 
 int ZTTable::CreateCursorSet(ZTIRecordSet** ppSet) {
   ZTEnvir* envir = nullptr;
-  ZTFactory* factory = nullptr;
-  ZTRefCount* object = nullptr;
   int rc = ZTEnvir::GetEnvir(&envir);
-  if (!rc) rc = ZTFactory::GetFactory(&factory);
   if (rc) return rc;
   envir->Lock();
-  rc = factory->CreateInstance("recordset:cursor:", &object);
+  rc = ztCreateRecordSet("cursor:", ppSet);
   envir->Unlock();
-  if (rc) return rc;
-  rc = object->QueryZTInterface(ZTIRecordSet::GetZTIID(), reinterpret_cast<void**>(ppSet));
-  object->Release();
-  return rc ? ZT_E_FAILED : ZT_OK;
+  return rc;
 }
 
 int ZTTable::GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) {

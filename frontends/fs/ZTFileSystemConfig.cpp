@@ -4,10 +4,10 @@
 #include <prprf.h>
 
 #include "core/ZTErrors.h"
-#include "core/ZTFactory.h"
 #include "find/ZTIField.h"
 #include "find/ZTIFldCollection.h"
 #include "find/ZTIRecordSet.h"
+#include "find/ztCreateRecordSet.h"
 #include "frontends/fs/ZTFileSystem.h"
 
 namespace {
@@ -18,20 +18,11 @@ bool Is(const char* a, const char* b) {
 
 // The record set "recordset:" + value replaces *ppSet.
 int CreateTable(const char* value, ZTIRecordSet** ppSet) {
-  ZTFactory* factory = nullptr;
-  int rc = ZTFactory::GetFactory(&factory);
-  char* url = rc == ZT_OK ? PR_smprintf("recordset:%s", value) : nullptr;
-  if (rc != ZT_OK || !url) return rc != ZT_OK ? rc : ZT_E_NOMEM;
-  ZTRefCount* object = nullptr;
-  rc = factory->CreateInstance(url, &object);
-  PR_smprintf_free(url);
+  ZTIRecordSet* set = nullptr;
+  const int rc = ztCreateRecordSet(value, &set);
   if (rc != ZT_OK) return rc;
-  void* set = nullptr;
-  rc = object->QueryZTInterface(ZTIRecordSet::GetZTIID(), &set);
-  object->Release();
-  if (rc != ZT_OK) return ZT_E_FAILED;
   ztRelease(*ppSet);
-  *ppSet = static_cast<ZTIRecordSet*>(set);
+  *ppSet = set;
   return ZT_OK;
 }
 

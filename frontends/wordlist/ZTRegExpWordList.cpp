@@ -4,6 +4,7 @@
 #include <prmem.h>
 
 #include "core/ZTErrors.h"
+#include "core/ZTFactory.h"
 #include "core/ztICascadeStringSimplifier.h"
 #include "frontends/wordlist/detail/RegExpFilter.h"
 #include "frontends/wordlist/detail/ztRegExpKey.h"

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "core/ZTErrors.h"
+#include "core/ZTFactory.h"
 #include "core/ztIStringSimplifier.h"
 #include "find/ZTCursor.h"
 #include "find/ZTIField.h"

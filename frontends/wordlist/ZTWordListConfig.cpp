@@ -5,6 +5,7 @@
 #include "core/ZTErrors.h"
 #include "find/ZTIField.h"
 #include "find/ZTIRecordSet.h"
+#include "find/ztCreateRecordSet.h"
 #include "find/ztFieldByName.h"
 #include "frontends/wordlist/ZTWordList.h"
 #include "frontends/wordlist/detail/ztWordListTables.h"
@@ -18,7 +19,7 @@ bool Is(const char* a, const char* b) {
 // Replaces *ppSet by the record set the value names.
 int CreateInto(const char* value, ZTIRecordSet** ppSet) {
   ZTIRecordSet* set = nullptr;
-  const int rc = ztCreateWordListRecordSet(value, &set);
+  const int rc = ztCreateRecordSet(value, &set);
   if (rc != ZT_OK) return rc;
   ztRelease(*ppSet);
   *ppSet = set;
@@ -69,7 +70,7 @@ int ZTWordList::ConfigureItem(const char* section, const char* key, const char* 
 int ZTWordList::ConfigureWordTable(const char* key, const char* value) {
   if (!Is(key, "RSURL")) return ZT_E_UNHANDLED;
   ZTIRecordSet* set = nullptr;
-  int rc = ztCreateWordListRecordSet(value, &set);
+  int rc = ztCreateRecordSet(value, &set);
   if (rc == ZT_OK) rc = SetWordTable(set);
   ztRelease(set);
   return rc;

@@ -3,6 +3,7 @@
 #include <plstr.h>
 
 #include "core/ZTErrors.h"
+#include "core/ZTFactory.h"
 #include "core/ztIStringSimplifier.h"
 #include "frontends/wordlist/detail/ztCharLength.h"
 #include "frontends/wordlist/detail/ztWordListTables.h"

@@ -1,0 +1,19 @@
+#include "find/ztCreateRecordSet.h"
+
+#include <prprf.h>
+
+#include "core/ZTErrors.h"
+#include "core/ZTFactory.h"
+#include "find/ZTIRecordSet.h"
+
+int ztCreateRecordSet(const char* value, ZTIRecordSet** ppSet) {
+  if (!ppSet) return ZT_E_INVALID;
+  *ppSet = nullptr;
+  char* url = PR_smprintf("recordset:%s", value ? value : "");
+  if (!url) return ZT_E_NOMEM;
+  void* set = nullptr;
+  const int rc = ztCreateComponent(url, ZTIRecordSet::GetZTIID(), &set);
+  PR_smprintf_free(url);
+  *ppSet = static_cast<ZTIRecordSet*>(set);
+  return rc;
+}
