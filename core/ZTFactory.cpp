@@ -12,26 +12,26 @@
 #include "core/detail/ztDiskLocator.h"
 #include "core/ztConsoleLog.h"
 
-    namespace {
+namespace {
 
-  // Deletes the process-wide factory at process exit.
-  struct ztFactoryHolder {
-    ~ztFactoryHolder() {
-      delete s_pInstance;
-      s_pInstance = nullptr;
-    }
-    static ZTFactory* s_pInstance;
-  };
-  ZTFactory* ztFactoryHolder::s_pInstance = nullptr;
-  ztFactoryHolder s_holder;
-
-  // The value of a hexadecimal digit, or -1.
-  int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+// Deletes the process-wide factory at process exit.
+struct ztFactoryHolder {
+  ~ztFactoryHolder() {
+    delete s_pInstance;
+    s_pInstance = nullptr;
   }
+  static ZTFactory* s_pInstance;
+};
+ZTFactory* ztFactoryHolder::s_pInstance = nullptr;
+ztFactoryHolder s_holder;
+
+// The value of a hexadecimal digit, or -1.
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 }  // namespace
 
