@@ -4,6 +4,8 @@
 #ifndef BACKENDS_NATIVE_ZTFIELD_H_
 #define BACKENDS_NATIVE_ZTFIELD_H_
 
+#include <typeinfo>
+
 #include "backends/native/ZTFieldTypes.h"
 #include "backends/native/ZTNativeExport.h"
 #include "find/ZTIField.h"
@@ -51,6 +53,8 @@ class ZTNATIVE_API ZTField : public ZTIField {
   ZTField* GetOffsetField() const;
   ZTField* GetCountField() const;
   ZTField* GetPackField() const;
+  // Whether values carry their own length (COUNT), so that they need no successor.
+  bool HasCount() const { return m_pCountField != nullptr; }
   // Checks every content file of a DATA field.
   int Check();
 
@@ -86,8 +90,11 @@ class ZTNATIVE_API ZTField : public ZTIField {
   ZTIRecordSet* m_pLinked;  // LINK: counted
 };
 
-// The native field behind an interface, or null for another kind of field.
+// The native field behind an interface, or null for another kind of field. Every value read
+// asks: the exact type is checked first, which costs far less than a cast through the
+// hierarchy.
 inline ZTField* ztNativeField(ZTIField* field) {
+  if (field && typeid(*field) == typeid(ZTField)) return static_cast<ZTField*>(field);
   return dynamic_cast<ZTField*>(field);
 }
 

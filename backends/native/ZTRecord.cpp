@@ -121,7 +121,8 @@ ZTField* ZTRecord::ValidField(ZTIField* field, const char* operation) {
 }
 
 template <class Read>
-int ZTRecord::WithSuccessor(Read read) {
+int ZTRecord::WithSuccessor(const ZTField* field, Read read) {
+  if (field->HasCount()) return read(nullptr);
   ZTIRecord* next = nullptr;
   const PRUint8* successor = nullptr;
   int rc = GetSuccessor(&next, &successor);
@@ -142,7 +143,7 @@ int ZTRecord::GetDataFieldValue(ZTIField* field, ZTBinary** ppValue) {
     return ZTError(ZT_NATIVE_E_RECORD,
                    "[ZTRecord::GetDataFieldValue] Not called with a data field");
   }
-  return WithSuccessor([&](const PRUint8* successor) {
+  return WithSuccessor(native, [&](const PRUint8* successor) {
     return native->GetDataFieldValue(m_pBytes, ppValue, successor);
   });
 }
@@ -152,7 +153,7 @@ int ZTRecord::GetStreamFieldValue(ZTIField* field, ZTIStream** ppStream) {
   *ppStream = nullptr;
   ZTField* native = ValidField(field, "GetStreamFieldValue");
   if (!native) return ZT_NATIVE_E_RECORD;
-  return WithSuccessor([&](const PRUint8* successor) {
+  return WithSuccessor(native, [&](const PRUint8* successor) {
     return native->GetStreamFieldValue(m_pBytes, ppStream, successor);
   });
 }

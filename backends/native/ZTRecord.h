@@ -47,9 +47,10 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
   // The native field, or null after logging "[ZTRecord::<operation>] Invalid record" when the
   // record has no table or bytes or the field is not a native one.
   ZTField* ValidField(ZTIField* field, const char* operation);
-  // Calls read(successor bytes) with the record's successor held meanwhile.
+  // Calls read(successor bytes) with the record's successor held meanwhile; a field whose
+  // values have a COUNT needs no successor and gets null.
   template <class Read>
-  int WithSuccessor(Read read);
+  int WithSuccessor(const ZTField* field, Read read);
 
   ZTIRecordSet* m_pTable;
   ZTFixedRecordPool* m_pPool;

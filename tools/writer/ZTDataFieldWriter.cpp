@@ -1,6 +1,7 @@
 #include "tools/writer/ZTDataFieldWriter.h"
 
 #include "core/ZTErrors.h"
+#include "tools/writer/detail/ztOpenMode.h"
 
 ZTDataFieldWriter::ZTDataFieldWriter(const char* name, PRUint32 offset, const ZTDataFieldSpec& spec)
     : ZTFieldWriter(name, offset),
@@ -8,6 +9,7 @@ ZTDataFieldWriter::ZTDataFieldWriter(const char* name, PRUint32 offset, const ZT
       m_uPacks(spec.m_uPacks),
       m_bCompressed(spec.m_bCompressed),
       m_bPaged(false),
+      m_openMode(spec.m_pcOpenMode ? spec.m_pcOpenMode : ""),
       m_left(spec.m_uPacks, false),
       m_uLastPack(0) {}
 
@@ -19,6 +21,8 @@ int ZTDataFieldWriter::Create(const char* name, PRUint32 offset, const ZTDataFie
     rc = ztWriterNumType(spec.m_pcCountType, name, &field->m_count.m_pType);
   if (!rc && spec.m_pcPackType)
     rc = ztWriterNumType(spec.m_pcPackType, name, &field->m_pack.m_pType);
+  if (!rc && spec.m_pcOpenMode)
+    rc = ztCheckOpenMode(spec.m_pcOpenMode, "ZTTableWriter::AddField", name);
   if (rc) return rc;
   if (spec.m_uPacks == 0 || (spec.m_uPacks > 1 && !spec.m_pcPackType) ||
       (spec.m_pcPackType && !field->m_pack.Fits(spec.m_uPacks - 1))) {
@@ -103,5 +107,6 @@ void ZTDataFieldWriter::DeclareSections(std::string* config) const {
     *config += "\n[$" + m_name + (pack ? "," + std::to_string(pack) : "") + "]\n";
     *config += "PATH=" + m_leaves[pack] + ".dat\n";
     if (m_bCompressed) *config += "COMPRESSION=ZIP\nCATALOG=" + m_leaves[pack] + ".cat\n";
+    if (!m_openMode.empty()) *config += "OPENMODE=" + m_openMode + "\n";
   }
 }

@@ -17,6 +17,9 @@ struct ZTDataFieldSpec {
   const char* m_pcPackType = nullptr;   // null: a single pack and no PACKID
   PRUint32 m_uPacks = 1;
   bool m_bCompressed = false;
+  // How the reader opens the content files (the names of ZTTableWriter::SetOpenMode); null:
+  // the reader's default.
+  const char* m_pcOpenMode = nullptr;
 };
 
 class ZTDataFieldWriter : public ZTFieldWriter {
@@ -54,6 +57,7 @@ class ZTDataFieldWriter : public ZTFieldWriter {
   bool m_bPaged;
   std::vector<std::unique_ptr<ZTBlockWriter>> m_files;
   std::vector<std::string> m_leaves;  // file names in the table directory, per pack
+  std::string m_openMode;             // empty: the reader's default
   std::vector<PRUint8> m_page;        // values of the current page (paged field)
   std::vector<bool> m_left;           // packs left for another one (no COUNT)
   PRUint32 m_uLastPack;

@@ -6,6 +6,9 @@
 namespace {
 
 const char kWho[] = "ZTFileSystemBuilder::Write";
+// Path resolution reads the lists, the records and the names of every level: those files are
+// read whole when the file system opens. Titles and contents are read on demand.
+const char kStructure[] = "PREMAPPED";
 
 // An error naming the first of the numbers that is not below the count of the kind.
 int CheckBelow(const std::vector<PRUint32>& numbers, size_t count, const char* kind,
@@ -53,10 +56,10 @@ int ZTFileSystemBuilder::WriteLists(const std::string& directory) const {
     for (PRUint32 n : d.m_files) fileList.push_back(ztRow({}, {n}));
   }
   const int rc = ztWriteColumnTable(directory + "/dirlist", {{"DIRNO", 'n', nullptr}}, dirList,
-                                    false, m_uPageSize);
+                                    false, m_uPageSize, kStructure);
   if (rc) return rc;
   return ztWriteColumnTable(directory + "/filelist", {{"FILENO", 'n', nullptr}}, fileList, false,
-                            m_uPageSize);
+                            m_uPageSize, kStructure);
 }
 
 int ZTFileSystemBuilder::WriteDirectories(const std::string& directory) const {
@@ -71,11 +74,11 @@ int ZTFileSystemBuilder::WriteDirectories(const std::string& directory) const {
     rows.push_back(row);
   }
   return ztWriteColumnTable(directory + "/dirs",
-                            {{"NAME", 't', nullptr},
+                            {{"NAME", 't', nullptr, kStructure},
                              {"PARENT", 'n', nullptr},
                              {"CHILDREN", 'l', "dirlist"},
                              {"FILES", 'l', "filelist"}},
-                            rows, false, m_uPageSize);
+                            rows, false, m_uPageSize, kStructure);
 }
 
 int ZTFileSystemBuilder::WriteFiles(const std::string& directory) const {
@@ -87,11 +90,11 @@ int ZTFileSystemBuilder::WriteFiles(const std::string& directory) const {
     rows.push_back(row);
   }
   return ztWriteColumnTable(directory + "/files",
-                            {{"NAME", 't', nullptr},
+                            {{"NAME", 't', nullptr, kStructure},
                              {"PARENT", 'n', nullptr},
                              {"TITLE", 't', nullptr},
                              {"CONTENT", 't', nullptr}},
-                            rows, false, m_uPageSize);
+                            rows, false, m_uPageSize, kStructure);
 }
 
 int ZTFileSystemBuilder::Write(const std::string& directory, std::string* pConfigPath) const {

@@ -1,7 +1,9 @@
 // ZTFileSystemBuilder: writes a file system into a directory: the directory table "dirs"
 // (NAME, PARENT, CHILDREN linking "dirlist" with DIRNO, FILES linking "filelist" with FILENO),
 // the file table "files" (NAME, PARENT, TITLE, CONTENT) and the configuration "fs.cfg" that
-// names them. Directory 0 is the root.
+// names them. Directory 0 is the root. What path resolution reads (both lists, the records of
+// both tables and the names) is read whole when the file system opens; titles and contents
+// are read on demand.
 #ifndef TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_
 #define TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_
 

@@ -6,6 +6,7 @@
 #include "core/ZTErrors.h"
 #include "tools/writer/ZTNumFieldWriter.h"
 #include "tools/writer/detail/ztColumnTable.h"
+#include "tools/writer/detail/ztOpenMode.h"
 
 namespace {
 
@@ -117,6 +118,15 @@ int ZTTableWriter::SetPageSize(PRUint32 records) {
   return ZT_OK;
 }
 
+int ZTTableWriter::SetOpenMode(const char* mode) {
+  if (m_eState != kDeclaring) {
+    return ZTError(ZT_E_STATE, "[ZTTableWriter::SetOpenMode] the open mode is set before Begin");
+  }
+  const int rc = ztCheckOpenMode(mode, "ZTTableWriter::SetOpenMode", "the record file");
+  if (!rc) m_openMode = mode;
+  return rc;
+}
+
 int ZTTableWriter::SetBlockSize(PRUint32 bytes) {
   if (m_eState != kDeclaring || bytes == 0) {
     return ZTError(ZT_E_INVALID, "[ZTTableWriter::SetBlockSize] invalid block size %u", bytes);
@@ -224,6 +234,7 @@ std::string ZTTableWriter::Configuration() const {
   if (m_bCompressRecords)
     config += std::string("COMPRESSION=ZIP\nCATALOG=") + kRecordLeaf + ".cat\n";
   config += "PAGESIZE=" + std::to_string(m_uPageSize) + "\n";
+  if (!m_openMode.empty()) config += "OPENMODE=" + m_openMode + "\n";
   for (const auto& field : m_fields) field->Declare(&config);
   for (const auto& field : m_fields) field->DeclareSections(&config);
   if (m_index) {

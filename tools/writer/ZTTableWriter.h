@@ -44,6 +44,9 @@ class ZTTableWriter {
   // (keys of its signedness). Rows must then come in ascending key order.
   int SetLookupField(int field);
   int SetPageSize(PRUint32 records);
+  // How the reader opens the record file: STANDARD, DELAYED, TRANSIENT, MAPPED or PREMAPPED
+  // (PREMAPPED reads it whole when the table opens); unset, the reader's default.
+  int SetOpenMode(const char* mode);
   // A compressed record file is one block: a page and its successor record always lie inside
   // one block only then.
   void SetRecordCompression(bool compressed) { m_bCompressRecords = compressed; }
@@ -84,6 +87,7 @@ class ZTTableWriter {
   std::vector<std::unique_ptr<ZTFieldWriter>> m_fields;
   PRUint32 m_uRecordSize;
   PRUint32 m_uPageSize;
+  std::string m_openMode;  // empty: the reader's default
   bool m_bCompressRecords;
   PRUint32 m_uBlockSize;
   int m_iLevel;

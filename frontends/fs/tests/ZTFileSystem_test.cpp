@@ -194,6 +194,35 @@ TEST_F(FileSystemTest, ChildrenAreListedInOrder) {
   a->Release();
 }
 
+// The builder has the tables that path resolution walks read whole when the file system
+// opens: once open, the tree resolves from memory even when those files are gone. The lists
+// and records here are too large to be read whole by default.
+TEST(FileSystemOpeningTest, ThePathTablesAreReadWholeOnOpening) {
+  ztTempDir dir;
+  ZTFileSystemBuilder builder;
+  builder.AddDirectory({"", 0, {1}, {}});
+  ZTBuilderDirectory big{"big", 0, {}, {}};
+  for (PRUint32 i = 0; i < 400; ++i) {
+    big.m_files.push_back(i);
+    builder.AddFile({"f" + std::to_string(i) + ".html", 1, "T", ""});
+  }
+  builder.AddDirectory(big);
+  std::string config;
+  ASSERT_EQ(builder.Write(dir.path(), &config), 0) << ztTakeLog();
+  ZTFileSystem* fs = new ZTFileSystem();
+  ASSERT_EQ(fs->SetFileName(config.c_str(), nullptr), 0) << ztTakeLog();
+  for (const char* file : {"dirs/records.dat", "dirs/f0.0.dat", "dirlist/records.dat",
+                           "filelist/records.dat", "files/records.dat", "files/f0.0.dat"}) {
+    dir.Write(file, "");
+  }
+  ZTFSFile* found = nullptr;
+  ASSERT_EQ(fs->GetFile("big/f399.html", &found), 0) << ztTakeLog();
+  EXPECT_STREQ(found->GetName(), "f399.html");
+  found->Release();
+  EXPECT_EQ(fs->GetFile("big/f400.html", &found), 3000);
+  fs->Release();
+}
+
 TEST(FileSystemConfigurationTest, IncompleteConfigurationsFailWithTheirMessage) {
   ztTempDir dir;
   const std::string full = ztReadFile(WriteFileSystem(dir));

@@ -1,5 +1,7 @@
 #include "frontends/wordlist/detail/ztKeyTextFilter.h"
 
+#include <cstring>
+
 #include "core/ZTBinary.h"
 #include "core/ZTErrors.h"
 #include "find/ZTIField.h"
@@ -32,12 +34,18 @@ int ztKeyTextFilter::CheckRecord(ZTIRecord* record, int* pbKeep) {
   ZTBinary* value = nullptr;
   int rc = record->GetDataFieldValue(m_pTextField, &value);
   if (rc != ZT_OK) return rc;
-  // Stored texts end with their NUL; the copy guarantees one either way.
-  m_text.assign(reinterpret_cast<const char*>(value->GetData()), value->GetLength());
+  // Stored texts end with their NUL and are matched in place; a text without one is copied.
+  const char* text = reinterpret_cast<const char*>(value->GetData());
+  const PRUint32 size = value->GetLength();
+  const char* nul = text ? static_cast<const char*>(std::memchr(text, '\0', size)) : nullptr;
+  PRUint32 length = nul ? static_cast<PRUint32>(nul - text) : 0;
+  if (!nul) {
+    m_text.assign(text ? text : "", text ? size : 0);
+    text = m_text.c_str();
+    length = static_cast<PRUint32>(m_text.size());
+  }
+  rc = MatchKey(text, length, pbKeep);
   value->Release();
-  const size_t end = m_text.find('\0');
-  if (end != std::string::npos) m_text.resize(end);
-  rc = MatchKey(m_text.c_str(), static_cast<PRUint32>(m_text.size()), pbKeep);
   if (rc == ZT_OK && *pbKeep && m_pInner) rc = m_pInner->CheckRecord(record, pbKeep);
   return rc;
 }

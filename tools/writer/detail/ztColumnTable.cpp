@@ -8,8 +8,11 @@
 namespace {
 
 int Declare(ZTTableWriter* writer, const ztColumn& column, int* piField) {
-  if (column.m_cKind == 't')
-    return writer->AddDataField(column.m_pcName, ZTDataFieldSpec(), piField);
+  if (column.m_cKind == 't') {
+    ZTDataFieldSpec spec;
+    spec.m_pcOpenMode = column.m_pcOpenMode;
+    return writer->AddDataField(column.m_pcName, spec, piField);
+  }
   if (column.m_cKind == 'n') return writer->AddNumField(column.m_pcName, "ULONG", piField);
   ZTLinkFieldSpec spec;
   std::string table = std::string("../") + column.m_pcTable;
@@ -49,12 +52,14 @@ ztCell ztLinkCell(PRUint32 first, PRUint32 count) {
 }
 
 int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& columns,
-                       const std::vector<ztCellRow>& rows, bool keyed, PRUint32 pageSize) {
+                       const std::vector<ztCellRow>& rows, bool keyed, PRUint32 pageSize,
+                       const char* openMode) {
   ZTTableWriter writer;
   int rc = 0, field = -1;
   for (size_t c = 0; rc == 0 && c < columns.size(); ++c) rc = Declare(&writer, columns[c], &field);
   if (rc == 0 && keyed) rc = writer.SetLookupField(0);
   if (rc == 0) rc = writer.SetPageSize(pageSize);
+  if (rc == 0 && openMode) rc = writer.SetOpenMode(openMode);
   if (rc == 0) rc = writer.Begin(path.c_str());
   ZTWriterRow out(writer.GetFieldCount());
   for (size_t r = 0; rc == 0 && r < rows.size(); ++r) {

@@ -12,6 +12,9 @@ struct ztColumn {
   const char* m_pcName;
   char m_cKind;           // 't', 'n' or 'l'
   const char* m_pcTable;  // links: the sibling table's directory name
+  // texts: how the reader opens the content file (ZTTableWriter::SetOpenMode); null: its
+  // default.
+  const char* m_pcOpenMode = nullptr;
 };
 
 struct ztCell {
@@ -28,9 +31,10 @@ ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint3
 ztCell ztLinkCell(PRUint32 first, PRUint32 count);
 
 // Writes the table whose directory is path; the first column is the lookup field when keyed
-// is set (rows then come in key order).
+// is set (rows then come in key order). openMode, when given, is the record file's open mode.
 int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& columns,
-                       const std::vector<ztCellRow>& rows, bool keyed, PRUint32 pageSize);
+                       const std::vector<ztCellRow>& rows, bool keyed, PRUint32 pageSize,
+                       const char* openMode = nullptr);
 
 // Writes text to the file path; who names the caller in the error message.
 int ztWriteTextFile(const std::string& path, const std::string& text, const char* who);

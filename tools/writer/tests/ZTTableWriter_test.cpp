@@ -18,6 +18,7 @@ TEST(ZTTableWriter, WritesTheConfigurationOfItsDeclarations) {
   ZTTableWriter writer;
   ZTDataFieldSpec headword;
   headword.m_pcCountType = "USHORT";
+  headword.m_pcOpenMode = "PREMAPPED";
   ZTDataFieldSpec article;
   article.m_pcCountType = nullptr;
   article.m_pcPackType = "UBYTE";
@@ -32,15 +33,16 @@ TEST(ZTTableWriter, WritesTheConfigurationOfItsDeclarations) {
   ASSERT_EQ(0, writer.AddNumField("ID", "S24", &id));
   ASSERT_EQ(0, writer.SetLookupField(h));
   writer.SetRecordCache(64);
+  ASSERT_EQ(0, writer.SetOpenMode("MAPPED"));
   EXPECT_EQ(22u, writer.GetRecordSize());
   ASSERT_EQ(0, writer.Begin(dir.File("words").c_str()));
   ASSERT_EQ(0, writer.Finish());
   EXPECT_EQ(
       "// Native table written by the table writer.\n[DAT]\nPATH=records.dat\nPAGESIZE=256\n"
-      "$HEADWORD=DATA\n$HEADWORD,OFFSET=ULONG\n$HEADWORD,COUNT=USHORT\n"
+      "OPENMODE=MAPPED\n$HEADWORD=DATA\n$HEADWORD,OFFSET=ULONG\n$HEADWORD,COUNT=USHORT\n"
       "$ARTICLE=DATA\n$ARTICLE,OFFSET=ULONG\n$ARTICLE,PACKID=UBYTE\n"
       "$OCC=LINK\n$OCC,OFFSET=ULONG\n$OCC,COUNT=ULONG\n$ID=S24\n"
-      "\n[$HEADWORD]\nPATH=f0.0.dat\n"
+      "\n[$HEADWORD]\nPATH=f0.0.dat\nOPENMODE=PREMAPPED\n"
       "\n[$ARTICLE]\nPATH=f1.0.dat\nCOMPRESSION=ZIP\nCATALOG=f1.0.cat\n"
       "\n[$ARTICLE,1]\nPATH=f1.1.dat\nCOMPRESSION=ZIP\nCATALOG=f1.1.cat\n"
       "\n[$OCC]\nRSURL=native:../other\n"
@@ -219,6 +221,16 @@ TEST(ZTTableWriter, RefusesBadInputAndLeavesNothingBehind) {
          return w.SetLookupField(f);
        },
        "neither a single-pack DATA field nor a numeric field"},
+      {"record file open mode",
+       [](ZTTableWriter& w, const std::string&) { return w.SetOpenMode("MEMORY"); },
+       "the record file: unknown open mode 'MEMORY'"},
+      {"content open mode",
+       [](ZTTableWriter& w, const std::string& p) {
+         ZTDataFieldSpec spec;
+         spec.m_pcOpenMode = "";
+         return WriteTexts(w, p, {"a"}, spec);
+       },
+       "W: unknown open mode ''"},
   };
   for (const Refusal& c : cases) {
     ztTempDir dir;
