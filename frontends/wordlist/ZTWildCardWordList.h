@@ -19,6 +19,9 @@ class ZTFINDFEWORDLIST_API ZTWildCardWordList : public ZTWordList {
   // Replace the wildcard by a copy (null for none: it never matches); 0.
   int SetSingleWildCard(const char* wildcard);
   int SetMultipleWildCard(const char* wildcard);
+  // The wildcards as UTF-8 text, null for none; owned by the list.
+  const char* GetSingleWildCard() const { return m_pcSingle; }
+  const char* GetMultipleWildCard() const { return m_pcMultiple; }
 
   // The words matching word: on the exact tables without a simplifier, else on the simplified
   // tables, comparing with the caller's simplifier. filter and links as in GetWords.

@@ -68,25 +68,32 @@ int ZTWordListBuilder::CheckLinks() const {
   return ZT_OK;
 }
 
+void ZTWordListBuilder::SetWordLink(const std::string& field, const std::string& table) {
+  m_linkField = field;
+  m_linkTable = table;
+}
+
 int ZTWordListBuilder::WriteWords(const std::string& directory) const {
   std::vector<ztCellRow> rows, variants;
+  const bool linked = !m_linkField.empty();
   for (size_t i = 0; i < m_words.size(); ++i) {
     const ZTBuilderWord& word = m_words[i];
     const PRUint32 see = word.m_iSee < 0 ? static_cast<PRUint32>(i) : word.m_iSee;
     ztCellRow row = ztRow({word.m_text}, {see});
     row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
                              static_cast<PRUint32>(word.m_variants.size())));
+    if (linked) row.push_back(ztLinkCell(word.m_uLinkFirst, word.m_uLinkCount));
     for (int v : word.m_variants) variants.push_back(ztRow({""}, {static_cast<PRUint32>(v)}));
     rows.push_back(row);
   }
+  std::vector<ztColumn> columns = {
+      {"WORD", 't', nullptr}, {"SEE", 'n', nullptr}, {"VARIANTS", 'l', "variants"}};
+  if (linked) columns.push_back({m_linkField.c_str(), 'l', m_linkTable.c_str()});
   int rc = ztWriteColumnTable(directory + "/variants",
                               {{"NAME", 't', nullptr}, {"WORDNO", 'n', nullptr}}, variants, false,
                               kLinkPageSize);
   if (rc) return rc;
-  return ztWriteColumnTable(
-      directory + "/words",
-      {{"WORD", 't', nullptr}, {"SEE", 'n', nullptr}, {"VARIANTS", 'l', "variants"}}, rows, false,
-      kLinkPageSize);
+  return ztWriteColumnTable(directory + "/words", columns, rows, false, kLinkPageSize);
 }
 
 int ZTWordListBuilder::Simplified(const std::string& text, std::string* pOut) const {

@@ -3,7 +3,8 @@
 // (KEY, WORDNO), the reverse exact table "revlookup" (keys reversed byte by byte, LOOKUPNO) and,
 // with a simplifier, the simplified table "caplookup" (KEY, TARGETS linking the exact lookup
 // records in "caplinks") and the reverse simplified table "revcaplookup" (CAPNO), with the
-// configuration "wordlist.cfg" that names them.
+// configuration "wordlist.cfg" that names them. The word table may carry one more link field,
+// each word's range of records in a sibling table (SetWordLink).
 #ifndef TOOLS_WRITER_ZTWORDLISTBUILDER_H_
 #define TOOLS_WRITER_ZTWORDLISTBUILDER_H_
 
@@ -19,6 +20,8 @@ struct ZTBuilderWord {
   std::string m_text;
   int m_iSee = -1;              // the word SEE points to; the word itself when negative
   std::vector<int> m_variants;  // the words VARIANTS links to
+  PRUint32 m_uLinkFirst = 0;    // the word's range in the table of SetWordLink
+  PRUint32 m_uLinkCount = 0;
 };
 
 class ZTWordListBuilder {
@@ -27,7 +30,10 @@ class ZTWordListBuilder {
   ZTWordListBuilder(const ZTWordListBuilder&) = delete;
   ZTWordListBuilder& operator=(const ZTWordListBuilder&) = delete;
 
-  void AddWord(const ZTBuilderWord& word) { m_words.push_back(word); }
+  void AddWord(ZTBuilderWord word) { m_words.push_back(std::move(word)); }
+  // Adds the link field named field to the word table, linking each word's range
+  // (m_uLinkFirst, m_uLinkCount) in the sibling table whose directory name is table.
+  void SetWordLink(const std::string& field, const std::string& table);
   // Simplifies the keys of the simplified tables; none are written without one. Not owned.
   void SetSimplifier(ztIStringSimplifier* simplifier) { m_pSimplifier = simplifier; }
   // Records per page of the lookup tables (4 unless set).
@@ -52,6 +58,8 @@ class ZTWordListBuilder {
   ztIStringSimplifier* m_pSimplifier = nullptr;
   PRUint32 m_uPageSize = 4;
   std::string m_extra;
+  std::string m_linkField;  // empty: no link field
+  std::string m_linkTable;
 };
 
 #endif  // TOOLS_WRITER_ZTWORDLISTBUILDER_H_

@@ -28,6 +28,20 @@ TEST(WordListBuilderTest, WritesTheExactTablesAndTheirConfiguration) {
   EXPECT_EQ(text.substr(text.size() - 32), "[WILDCARDS]\nSINGLEWILDCARD=0x3f\n");
 }
 
+TEST(WordListBuilderTest, AWordLinkIsAFieldOfTheWordTableOnlyWhenSet) {
+  for (bool linked : {false, true}) {
+    ztTempDir dir;
+    ZTWordListBuilder builder;
+    builder.AddWord({"a", -1, {}, 0, 2});
+    if (linked) builder.SetWordLink("DOCS", "docs");
+    std::string config;
+    ASSERT_EQ(builder.Write(dir.path(), &config), 0) << ztTakeLog();
+    const std::string words = ztReadFile(dir.File("words/config.cft"));
+    EXPECT_EQ(words.find("$DOCS=LINK\n") != std::string::npos, linked) << words;
+    EXPECT_EQ(words.find("[$DOCS]\nRSURL=native:../docs\n") != std::string::npos, linked);
+  }
+}
+
 TEST(WordListBuilderTest, LinksToMissingWordsAreRefused) {
   const struct {
     ZTBuilderWord m_word;

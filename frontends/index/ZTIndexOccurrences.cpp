@@ -1,0 +1,165 @@
+// From query words to document-occurrence records, and from those to word positions.
+#include <prmem.h>
+
+#include <new>
+
+#include "core/ZTErrors.h"
+#include "find/ZTCursor.h"
+#include "find/ZTIField.h"
+#include "find/ZTIRecord.h"
+#include "find/ZTIRecordSet.h"
+#include "frontends/index/ZTIndex.h"
+#include "frontends/wordlist/ZTWildCardWordList.h"
+
+int ZTIndex::ResolveLin(const char* word, ZTIRecordSet** ppOut, int links,
+                        ztIStringSimplifier* simplifier, ZTIRecordFilter* filter) {
+  if (!ppOut) return ZT_E_NULLOUT;
+  *ppOut = nullptr;
+  if (!m_pWordList) return ZT_E_INVALID;
+  ZTCursor* words = nullptr;
+  int rc = m_pWordList->GetWildCardWords(simplifier, links ? m_pcLinks : "", word, nullptr, &words);
+  if (rc == ZT_OK) rc = words->ComputeCursorForm();
+  const PRUint32 count = rc == ZT_OK ? words->GetCount() : 0;
+  if (rc == ZT_OK && count == 0) rc = EmptyOccurrenceSet(ppOut);
+  if (rc != ZT_OK || count == 0) {
+    ztRelease(words);
+    return rc;
+  }
+  ZTIRecordSet** sets = static_cast<ZTIRecordSet**>(PR_Calloc(count, sizeof(ZTIRecordSet*)));
+  rc = sets ? CollectOccurrenceSets(words, sets)
+            : ZTError(ZT_E_NOMEM, "[ZTIndex::ResolveLin] Out of memory");
+  words->Release();
+  if (rc == ZT_OK) rc = MultiMerge(sets, count);
+  if (rc == ZT_OK && filter) rc = sets[0]->Filter(filter);
+  if (rc == ZT_OK) {
+    *ppOut = sets[0];
+    sets[0] = nullptr;
+  }
+  for (PRUint32 i = 0; sets && i < count; ++i) ztRelease(sets[i]);
+  PR_FREEIF(sets);
+  return rc;
+}
+
+// An empty set of the document-occurrence kind, without reading a word record (the word table
+// may be empty).
+int ZTIndex::EmptyOccurrenceSet(ZTIRecordSet** ppOut) {
+  ZTIRecordSet* table = nullptr;
+  int rc = m_pDocLinkField->GetLinkSubRecordSet(&table);
+  if (rc == ZT_OK) rc = table->GetSubRecordSet(0, 0, ppOut);
+  ztRelease(table);
+  return rc;
+}
+
+// Each word's document-occurrence set, in document order.
+int ZTIndex::CollectOccurrenceSets(ZTCursor* words, ZTIRecordSet** sets) {
+  int rc = ZT_OK;
+  for (PRUint32 k = 0; rc == ZT_OK && k < words->GetCount(); ++k) {
+    ZTIRecord* record = nullptr;
+    rc = words->GetRecord(m_pWordRecordSet, k, 1, &record);
+    if (rc == ZT_OK) rc = record->GetLinkFieldValue(m_pDocLinkField, &sets[k]);
+    ztRelease(record);
+    if (rc == ZT_OK && !m_bPresorted) rc = sets[k]->Sort(&m_comparator, 1);
+  }
+  return rc;
+}
+
+int ZTIndex::MultiMerge(ZTIRecordSet** sets, PRUint32 count) {
+  while (count > 1) {
+    PRUint32 kept = 0;
+    for (PRUint32 i = 0; i + 1 < count; i += 2) {
+      const int rc = sets[i]->Merge(sets[i + 1], ztfOr, &m_comparator, 1);
+      if (rc != ZT_OK) return rc;
+      ztRelease(sets[i + 1]);
+      sets[kept++] = sets[i];
+      if (kept - 1 != i) sets[i] = nullptr;
+    }
+    if (count % 2) {
+      const int rc = sets[0]->Merge(sets[count - 1], ztfOr, &m_comparator, 1);
+      if (rc != ZT_OK) return rc;
+      ztRelease(sets[count - 1]);
+    }
+    count /= 2;
+  }
+  return ZT_OK;
+}
+
+int ZTIndex::DocumentAt(ZTIRecordSet* set, PRUint32 record, PRUint32* puDocument) {
+  ZTIRecord* found = nullptr;
+  int rc = set->GetRecord(record, &found);
+  if (rc == ZT_OK) rc = found->GetUNumFieldValue(m_pDocIdField, puDocument);
+  ztRelease(found);
+  return rc;
+}
+
+// Moves *puScanPos to the first record from it on whose document is not below document,
+// galloping then halving (the records are in document order); *pbFound when it is document.
+int ZTIndex::FindDocument(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count, PRUint32 document,
+                          bool* pbFound) {
+  PRUint32 low = *puScanPos, step = 1, high = low, value = 0;
+  int rc = ZT_OK;
+  // Records before low are below document; find high with a record not below it, or count.
+  while (high < count && (rc = DocumentAt(set, high, &value)) == ZT_OK && value < document) {
+    low = high + 1;
+    high = (count - high > step) ? high + step : count;
+    step *= 2;
+  }
+  if (rc != ZT_OK) return rc;
+  while (low < high) {
+    const PRUint32 middle = low + (high - low) / 2;
+    if ((rc = DocumentAt(set, middle, &value)) != ZT_OK) return rc;
+    if (value < document) {
+      low = middle + 1;
+    } else {
+      high = middle;
+    }
+  }
+  *puScanPos = low;
+  *pbFound = false;
+  if (low < count && (rc = DocumentAt(set, low, &value)) == ZT_OK) *pbFound = value == document;
+  return rc;
+}
+
+// Pools the positions of one document-occurrence record into *ppPositions.
+int ZTIndex::AppendPositions(ZTIRecordSet* set, PRUint32 record, ZTCursor** ppPositions) {
+  ZTIRecord* found = nullptr;
+  ZTIRecordSet* occurrences = nullptr;
+  ZTCursor* values = nullptr;
+  PRUint32 count = 0;
+  int rc = set->GetRecord(record, &found);
+  if (rc == ZT_OK) rc = found->GetLinkFieldValue(m_pOccLinkField, &occurrences);
+  if (rc == ZT_OK) rc = occurrences->GetCount(&count);
+  if (rc == ZT_OK) rc = occurrences->ExtractCursor(m_pOccField, 0, count, &values);
+  // Most documents have one record for a word: its positions are the list.
+  if (rc == ZT_OK && (*ppPositions)->GetCount() == 0 && !(*ppPositions)->HasBitmapForm()) {
+    (*ppPositions)->Release();
+    *ppPositions = values;
+    values = nullptr;
+  } else if (rc == ZT_OK) {
+    rc = (*ppPositions)->Merge(values, ztfOr);
+  }
+  ztRelease(values);
+  ztRelease(occurrences);
+  ztRelease(found);
+  return rc;
+}
+
+int ZTIndex::BuildOccurrenceList(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count,
+                                 PRUint32 document, ZTCursor** ppOut) {
+  if (!ppOut || !set || !puScanPos) return ZT_E_INVALID;
+  *ppOut = new (std::nothrow) ZTCursor();
+  if (!*ppOut) return ZTError(ZT_E_NOMEM, "[ZTIndex::BuildOccurrenceList] Out of memory");
+  if (!m_pOccLinkField) return ZT_OK;
+  bool found = false;
+  int rc = FindDocument(set, puScanPos, count, document, &found);
+  PRUint32 record = *puScanPos;
+  for (PRUint32 value = document; rc == ZT_OK && found && record < count; ++record) {
+    if ((rc = DocumentAt(set, record, &value)) != ZT_OK || value != document) break;
+    rc = AppendPositions(set, record, ppOut);
+  }
+  if (rc != ZT_OK) {
+    ztRelease(*ppOut);
+    return rc;
+  }
+  if (found) *puScanPos = record;
+  return ZT_OK;
+}

@@ -1,0 +1,26 @@
+#include "frontends/index/detail/IndexDocPhraseFilter.h"
+
+#include "core/ZTErrors.h"
+#include "find/ZTCursor.h"
+#include "frontends/index/IndexTokens.h"
+
+int IndexDocPhraseFilter::Init(IndexTokens* phrase) {
+  m_pPhrase = phrase;
+  m_scans.assign(phrase->GetCount(), 0);
+  return ZT_OK;
+}
+
+int IndexDocPhraseFilter::Reset() {
+  m_scans.assign(m_scans.size(), 0);
+  return ZT_OK;
+}
+
+int IndexDocPhraseFilter::CheckRank(PRUint32 position, int* pbKeep) {
+  ZTCursor* positions = nullptr;
+  const int rc =
+      m_pPhrase->PhraseHiliteInfo(m_pCursor->GetArray()[position], m_scans.data(), &positions);
+  if (rc != ZT_OK) return rc;
+  *pbKeep = positions->GetCount() > 0;
+  positions->Release();
+  return ZT_OK;
+}

@@ -1,0 +1,228 @@
+#include "tools/writer/ZTIndexBuilder.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/ZTErrors.h"
+#include "core/ztUTF8.h"
+#include "tools/writer/ZTWordListBuilder.h"
+#include "tools/writer/detail/ztColumnTable.h"
+#include "tools/writer/detail/ztOccurrenceTables.h"
+
+namespace {
+
+const char kAdd[] = "ZTIndexBuilder::AddDocument";
+const char kWrite[] = "ZTIndexBuilder::Write";
+const PRUint32 kMaxStructure = 255;
+// Records per page of the word list's lookup tables.
+const PRUint32 kLookupPageSize = 32;
+const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
+
+// Where text stops being UTF-8 without NUL bytes; its size when it does not.
+size_t InvalidAt(const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    PRUint32 c = 0, bytes = 0;
+    if (text[i] == '\0' || CharUTF8ToUCS4(&c, text.c_str() + i, &bytes) != 0) return i;
+    i += bytes;
+  }
+  return text.size();
+}
+
+std::string HexList(const std::vector<PRUint32>& values) {
+  std::string text;
+  char number[16];
+  for (PRUint32 value : values) {
+    std::snprintf(number, sizeof(number), "%x", value);
+    text += (text.empty() ? "" : " ") + std::string(number);
+  }
+  return text;
+}
+
+// Without repeated or final slashes: "//" would begin a comment in the configuration.
+std::string Normalised(const std::string& directory) {
+  std::string path;
+  for (char c : directory) {
+    if (c != '/' || path.empty() || path.back() != '/') path += c;
+  }
+  if (path.size() > 1 && path.back() == '/') path.pop_back();
+  return path;
+}
+
+// Words of a list file, one a line: none may be empty or hold a line feed.
+int CheckWords(const std::vector<std::string>& words, const char* who) {
+  for (const std::string& word : words) {
+    if (word.empty() || word.find('\n') != std::string::npos) {
+      return ZTError(ZT_E_INVALID, "[%s] the word '%s' cannot be a line of a word list", who,
+                     word.c_str());
+    }
+  }
+  return ZT_OK;
+}
+
+std::string Lines(const std::vector<std::string>& words) {
+  std::string text;
+  for (const std::string& word : words) text += word + "\n";
+  return text;
+}
+
+}  // namespace
+
+std::vector<PRUint32> ZTIndexBuilder::DefaultHardSeparators() {
+  return {0x21, 0x23, 0x28, 0x29, 0x2B,   0x2C,   0x2E,   0x2F,   0x3A,   0x3B,
+          0x3C, 0x3E, 0x5E, 0x5F, 0x60,   0x5B,   0x5D,   0x7B,   0x7C,   0x7D,
+          0x7E, 0x2D, 0x20, 0x09, 0x0A,   0x0D,   0x22,   0x3F,   0x2A,   0xA0,
+          0xAB, 0xBB, 0xA1, 0xBF, 0x2013, 0x2014, 0x201C, 0x201D, 0x2018, 0x2026};
+}
+
+std::vector<PRUint32> ZTIndexBuilder::DefaultSoftSeparators() {
+  return {0x27, 0x2019};
+}
+
+std::vector<std::string> ZTIndexBuilder::DefaultExceptions() {
+  return {"aujourd'hui", "aujourd\xE2\x80\x99hui"};
+}
+
+ZTIndexBuilder::ZTIndexBuilder()
+    : m_hard(DefaultHardSeparators()),
+      m_soft(DefaultSoftSeparators()),
+      m_exceptions(DefaultExceptions()) {}
+
+int ZTIndexBuilder::SetSeparators(const std::vector<PRUint32>& hard,
+                                  const std::vector<PRUint32>& soft) {
+  if (m_bStarted) {
+    return ZTError(ZT_E_STATE,
+                   "[ZTIndexBuilder::SetSeparators] documents were already cut with the others");
+  }
+  m_hard = hard;
+  m_soft = soft;
+  return ZT_OK;
+}
+
+int ZTIndexBuilder::SetExceptions(const std::vector<std::string>& words) {
+  if (m_bStarted) {
+    return ZTError(ZT_E_STATE,
+                   "[ZTIndexBuilder::SetExceptions] documents were already cut with the others");
+  }
+  const int rc = CheckWords(words, "ZTIndexBuilder::SetExceptions");
+  if (!rc) m_exceptions = words;
+  return rc;
+}
+
+int ZTIndexBuilder::SetStopWords(const std::vector<std::string>& words) {
+  const int rc = CheckWords(words, "ZTIndexBuilder::SetStopWords");
+  if (!rc) m_stopWords = words;
+  return rc;
+}
+
+int ZTIndexBuilder::CheckDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts) const {
+  if (m_documents.count(id)) {
+    return ZTError(ZT_E_INVALID, "[%s] document %u was already added", kAdd, id);
+  }
+  for (size_t i = 0; i < parts.size(); ++i) {
+    const unsigned part = static_cast<unsigned>(i);
+    if (parts[i].m_uStructure > kMaxStructure) {
+      return ZTError(ZT_E_INVALID, "[%s] document %u, part %u: the structure value %u is above %u",
+                     kAdd, id, part, parts[i].m_uStructure, kMaxStructure);
+    }
+    const size_t invalid = InvalidAt(parts[i].m_text);
+    if (invalid < parts[i].m_text.size()) {
+      return ZTError(ZT_E_INVALID,
+                     "[%s] document %u, part %u: the text is not UTF-8 without NUL bytes "
+                     "(byte %lu)",
+                     kAdd, id, part, static_cast<unsigned long>(invalid));
+    }
+  }
+  return ZT_OK;
+}
+
+int ZTIndexBuilder::Start() {
+  if (m_bStarted) return ZT_OK;
+  const int rc = m_marker.Init(m_hard, m_soft, m_exceptions);
+  m_bStarted = rc == ZT_OK;
+  return rc;
+}
+
+PRUint32 ZTIndexBuilder::WordNumber(const std::string& word) {
+  const auto found = m_numbers.find(word);
+  if (found != m_numbers.end()) return found->second;
+  const auto inserted = m_numbers.emplace(word, static_cast<PRUint32>(m_words.size())).first;
+  m_words.push_back(&inserted->first);
+  return inserted->second;
+}
+
+int ZTIndexBuilder::AddDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts,
+                                std::string* pMarked) {
+  int rc = CheckDocument(id, parts);
+  if (!rc) rc = Start();
+  std::vector<ztOccurrence> occurrences;
+  std::string marked;
+  for (size_t i = 0; !rc && i < parts.size(); ++i) {
+    const PRUint32 structure = parts[i].m_uStructure;
+    rc = m_marker.Mark(
+        parts[i].m_text,
+        [&](const std::string& word) {
+          const PRUint32 position = static_cast<PRUint32>(occurrences.size());
+          occurrences.push_back({WordNumber(word), structure, position});
+          return ZT_OK;
+        },
+        pMarked ? &marked : nullptr);
+  }
+  if (rc) return rc;
+  m_postings.AddDocument(id, &occurrences);
+  m_documents.insert(id);
+  if (pMarked) pMarked->swap(marked);
+  return ZT_OK;
+}
+
+std::vector<PRUint32> ZTIndexBuilder::WordOrder() const {
+  std::vector<PRUint32> order;
+  for (PRUint32 i = 0; i < m_words.size(); ++i) {
+    if (m_postings.HasWord(i)) order.push_back(i);
+  }
+  std::sort(order.begin(), order.end(),
+            [this](PRUint32 a, PRUint32 b) { return *m_words[a] < *m_words[b]; });
+  return order;
+}
+
+int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWordList) const {
+  ztOccurrenceTables tables(m_postings);
+  ZTWordListBuilder words;
+  int rc = tables.Begin(directory, m_bPositions, m_bCompressed);
+  for (PRUint32 number : WordOrder()) {
+    if (rc) break;
+    ZTBuilderWord word;
+    word.m_text = *m_words[number];
+    rc = tables.AddWord(number, &word.m_uLinkFirst, &word.m_uLinkCount);
+    words.AddWord(std::move(word));
+  }
+  if (!rc) rc = tables.Finish();
+  words.SetWordLink("DOCS", "docs");
+  words.SetSimplifier(m_pSimplifier);
+  words.SetPageSize(kLookupPageSize);
+  words.AddConfiguration(kWildCards);
+  return rc ? rc : words.Write(directory, pWordList);
+}
+
+std::string ZTIndexBuilder::Configuration(const std::string& directory,
+                                          const std::string& wordList) const {
+  std::string text = "[WILDCARDWORDLIST]\nPATH=" + wordList + "\n";
+  text += "[WORDTABLE]\nDOCLINKFIELD=DOCS\nDOCIDFIELD=DOCID\nSTRUCTUREFIELD=STRUCT\n";
+  if (m_bPositions) text += "OCCLINKFIELD=OCCS\nOCCFIELD=POS\n";
+  text += "[SEPARATORS]\nHARD=" + HexList(m_hard) + "\nSOFT=" + HexList(m_soft) +
+          "\nEXCEPTIONS=" + directory + "/exceptions.txt\n";
+  if (!m_stopWords.empty()) text += "[STOPWORDLIST]\nPATH=" + directory + "/stopwords.txt\n";
+  return text;
+}
+
+int ZTIndexBuilder::Write(const std::string& given, std::string* pConfigPath) const {
+  const std::string directory = Normalised(given);
+  std::string wordList;
+  int rc = WriteTables(directory, &wordList);
+  if (!rc) rc = ztWriteTextFile(directory + "/exceptions.txt", Lines(m_exceptions), kWrite);
+  if (!rc && !m_stopWords.empty())
+    rc = ztWriteTextFile(directory + "/stopwords.txt", Lines(m_stopWords), kWrite);
+  const std::string path = directory + "/index.cfg";
+  if (!rc) rc = ztWriteTextFile(path, Configuration(directory, wordList), kWrite);
+  if (!rc) *pConfigPath = path;
+  return rc;
+}

@@ -1,0 +1,69 @@
+#include "tools/writer/detail/ztOccurrenceTables.h"
+
+#include "core/ZTErrors.h"
+
+const char* ztUnsignedType(PRUint64 max) {
+  if (max <= 0xFF) return "UBYTE";
+  if (max <= 0xFFFF) return "USHORT";
+  if (max <= 0xFFFFFF) return "U24";
+  return "ULONG";
+}
+
+int ztOccurrenceTables::DeclareDocs() {
+  int rc = m_docs.AddNumField("DOCID", ztUnsignedType(m_postings.GetMaxDocument()), &m_iDocId);
+  if (!rc) rc = m_docs.AddNumField("STRUCT", "UBYTE", &m_iStruct);
+  if (rc || !m_bPositions) return rc;
+  ZTLinkFieldSpec spec;
+  spec.m_pcOffsetType = ztUnsignedType(m_postings.GetOccurrenceCount());
+  spec.m_pcCountType = ztUnsignedType(m_postings.GetMaxRecordPositions());
+  spec.m_pcTable = "../occs";
+  return m_docs.AddLinkField("OCCS", spec, &m_iOccs);
+}
+
+int ztOccurrenceTables::DeclareOccs() {
+  return m_occs.AddNumField("POS", ztUnsignedType(m_postings.GetMaxPosition()), &m_iPos);
+}
+
+int ztOccurrenceTables::Begin(const std::string& directory, bool positions, bool compressed) {
+  m_bPositions = positions;
+  m_docs.SetRecordCompression(compressed);
+  m_occs.SetRecordCompression(compressed);
+  int rc = DeclareDocs();
+  if (!rc) rc = m_docs.Begin((directory + "/docs").c_str());
+  if (!rc && positions) rc = DeclareOccs();
+  if (!rc && positions) rc = m_occs.Begin((directory + "/occs").c_str());
+  return rc;
+}
+
+int ztOccurrenceTables::AddRecord(const ztPostingRecord& record) {
+  if (m_bPositions) {
+    ZTWriterRow row(m_occs.GetFieldCount());
+    for (PRUint32 position : record.m_positions) {
+      row.SetNum(m_iPos, position);
+      if (int rc = m_occs.AddRow(row)) return rc;
+    }
+  }
+  ZTWriterRow row(m_docs.GetFieldCount());
+  row.SetNum(m_iDocId, record.m_uDocument);
+  row.SetNum(m_iStruct, record.m_uStructure);
+  const PRUint32 count = static_cast<PRUint32>(record.m_positions.size());
+  if (m_bPositions) row.SetLink(m_iOccs, m_uOccRows, count);
+  m_uOccRows += count;
+  ++m_uDocRows;
+  return m_docs.AddRow(row);
+}
+
+int ztOccurrenceTables::AddWord(PRUint32 word, PRUint32* puFirst, PRUint32* puCount) {
+  const PRUint32 first = m_uDocRows;
+  const int rc = m_postings.ForEachRecord(
+      word, [this](const ztPostingRecord& record) { return AddRecord(record); });
+  *puFirst = first;
+  *puCount = m_uDocRows - first;
+  return rc;
+}
+
+int ztOccurrenceTables::Finish() {
+  int rc = m_docs.Finish();
+  if (!rc && m_bPositions) rc = m_occs.Finish();
+  return rc;
+}

@@ -1,0 +1,132 @@
+#include "tools/writer/detail/ztPostings.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace {
+
+void PutNumber(std::vector<PRUint8>* bytes, PRUint64 value) {
+  while (value >= 0x80) {
+    bytes->push_back(static_cast<PRUint8>(value | 0x80));
+    value >>= 7;
+  }
+  bytes->push_back(static_cast<PRUint8>(value));
+}
+
+PRUint64 GetLong(const std::vector<PRUint8>& bytes, size_t* offset) {
+  PRUint64 value = 0;
+  for (int shift = 0;; shift += 7) {
+    const PRUint8 byte = bytes[(*offset)++];
+    value |= static_cast<PRUint64>(byte & 0x7F) << shift;
+    if (!(byte & 0x80)) return value;
+  }
+}
+
+PRUint32 GetNumber(const std::vector<PRUint8>& bytes, size_t* offset) {
+  return static_cast<PRUint32>(GetLong(bytes, offset));
+}
+
+// Document deltas may be negative when documents come out of order: zigzag coding.
+PRUint64 Zigzag(PRUint32 from, PRUint32 to) {
+  const PRInt64 delta = static_cast<PRInt64>(to) - from;
+  return static_cast<PRUint64>(delta >= 0 ? delta * 2 : -delta * 2 - 1);
+}
+
+PRUint32 Unzigzag(PRUint32 from, PRUint64 code) {
+  const PRInt64 delta = code & 1 ? -static_cast<PRInt64>((code + 1) / 2) : code / 2;
+  return static_cast<PRUint32>(from + delta);
+}
+
+bool Before(const ztOccurrence& a, const ztOccurrence& b) {
+  return std::tie(a.m_uWord, a.m_uStructure, a.m_uPosition) <
+         std::tie(b.m_uWord, b.m_uStructure, b.m_uPosition);
+}
+
+}  // namespace
+
+// An entry: the document (zigzag delta from the list's previous one), the number of
+// structures, then per structure its value, its number of positions and the positions as
+// deltas from the previous one (the first from 0).
+void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& occurrences,
+                          size_t from, size_t to) {
+  List& list = m_lists[occurrences[from].m_uWord];
+  if (!list.m_bytes.empty() && document < list.m_uLastDocument) list.m_bAscending = false;
+  PutNumber(&list.m_bytes, Zigzag(list.m_uLastDocument, document));
+  list.m_uLastDocument = document;
+  std::vector<size_t> starts;
+  for (size_t i = from; i < to; ++i) {
+    if (i == from || occurrences[i].m_uStructure != occurrences[i - 1].m_uStructure)
+      starts.push_back(i);
+  }
+  starts.push_back(to);
+  PutNumber(&list.m_bytes, starts.size() - 1);
+  m_uRecords += starts.size() - 1;
+  for (size_t s = 0; s + 1 < starts.size(); ++s) {
+    const PRUint32 positions = static_cast<PRUint32>(starts[s + 1] - starts[s]);
+    m_uMaxRecordPositions = std::max(m_uMaxRecordPositions, positions);
+    PutNumber(&list.m_bytes, occurrences[starts[s]].m_uStructure);
+    PutNumber(&list.m_bytes, positions);
+    PRUint32 last = 0;
+    for (size_t i = starts[s]; i < starts[s + 1]; ++i) {
+      PutNumber(&list.m_bytes, occurrences[i].m_uPosition - last);
+      last = occurrences[i].m_uPosition;
+    }
+  }
+}
+
+void ztPostings::AddDocument(PRUint32 document, std::vector<ztOccurrence>* occurrences) {
+  std::sort(occurrences->begin(), occurrences->end(), Before);
+  m_uMaxDocument = std::max(m_uMaxDocument, document);
+  m_uOccurrences += occurrences->size();
+  for (const ztOccurrence& o : *occurrences)
+    m_uMaxPosition = std::max(m_uMaxPosition, o.m_uPosition);
+  for (size_t from = 0; from < occurrences->size();) {
+    size_t to = from + 1;
+    const PRUint32 word = (*occurrences)[from].m_uWord;
+    while (to < occurrences->size() && (*occurrences)[to].m_uWord == word) ++to;
+    if (word >= m_lists.size()) m_lists.resize(word + 1);
+    AddEntry(document, *occurrences, from, to);
+    from = to;
+  }
+}
+
+bool ztPostings::HasWord(PRUint32 word) const {
+  return word < m_lists.size() && !m_lists[word].m_bytes.empty();
+}
+
+int ztPostings::VisitEntry(const List& list, PRUint32 document, size_t* offset,
+                           ztPostingRecord* record, const Visit& visit) {
+  const PRUint32 structures = GetNumber(list.m_bytes, offset);
+  record->m_uDocument = document;
+  for (PRUint32 s = 0; s < structures; ++s) {
+    record->m_uStructure = GetNumber(list.m_bytes, offset);
+    record->m_positions.resize(GetNumber(list.m_bytes, offset));
+    PRUint32 position = 0;
+    for (PRUint32& p : record->m_positions) p = position += GetNumber(list.m_bytes, offset);
+    if (int rc = visit(*record)) return rc;
+  }
+  return 0;
+}
+
+int ztPostings::ForEachRecord(PRUint32 word, const Visit& visit) const {
+  if (!HasWord(word)) return 0;
+  const List& list = m_lists[word];
+  std::vector<Entry> entries;
+  ztPostingRecord record;
+  PRUint32 document = 0;
+  for (size_t offset = 0; offset < list.m_bytes.size();) {
+    document = Unzigzag(document, GetLong(list.m_bytes, &offset));
+    if (list.m_bAscending) {
+      if (int rc = VisitEntry(list, document, &offset, &record, visit)) return rc;
+      continue;
+    }
+    entries.push_back({document, offset});
+    VisitEntry(list, document, &offset, &record, [](const ztPostingRecord&) { return 0; });
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const Entry& a, const Entry& b) { return a.m_uDocument < b.m_uDocument; });
+  for (Entry& entry : entries) {
+    if (int rc = VisitEntry(list, entry.m_uDocument, &entry.m_uOffset, &record, visit)) return rc;
+  }
+  return 0;
+}

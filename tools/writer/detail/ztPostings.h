@@ -1,0 +1,70 @@
+// ztPostings: the occurrences of every word of the indexed documents, grouped by word and
+// compressed in memory (variable-length deltas: a few bytes per occurrence), read back word by
+// word in ascending (document, structure) order whatever order the documents came in.
+#ifndef TOOLS_WRITER_DETAIL_ZTPOSTINGS_H_
+#define TOOLS_WRITER_DETAIL_ZTPOSTINGS_H_
+
+#include <prtypes.h>
+
+#include <functional>
+#include <vector>
+
+struct ztOccurrence {
+  PRUint32 m_uWord;
+  PRUint32 m_uStructure;
+  PRUint32 m_uPosition;
+};
+
+// One record of a word: a document, a structure value and the word's positions there.
+struct ztPostingRecord {
+  PRUint32 m_uDocument = 0;
+  PRUint32 m_uStructure = 0;
+  std::vector<PRUint32> m_positions;  // ascending
+};
+
+class ztPostings {
+ public:
+  typedef std::function<int(const ztPostingRecord&)> Visit;
+
+  // Adds the occurrences of one document, in any order (they are sorted here).
+  void AddDocument(PRUint32 document, std::vector<ztOccurrence>* occurrences);
+  // Whether the word has occurrences.
+  bool HasWord(PRUint32 word) const;
+  // Visits the word's records in ascending (document, structure) order; the first non-zero
+  // code of visit stops and is returned.
+  int ForEachRecord(PRUint32 word, const Visit& visit) const;
+
+  // Figures that size the fields of the tables written from the postings.
+  PRUint32 GetMaxDocument() const { return m_uMaxDocument; }
+  PRUint32 GetMaxPosition() const { return m_uMaxPosition; }
+  PRUint32 GetMaxRecordPositions() const { return m_uMaxRecordPositions; }
+  PRUint64 GetRecordCount() const { return m_uRecords; }
+  PRUint64 GetOccurrenceCount() const { return m_uOccurrences; }
+
+ private:
+  struct List {
+    std::vector<PRUint8> m_bytes;  // one entry per document, see AddEntry
+    PRUint32 m_uLastDocument = 0;
+    bool m_bAscending = true;  // the documents came in ascending order
+  };
+  struct Entry {
+    PRUint32 m_uDocument;
+    size_t m_uOffset;  // where its structures begin
+  };
+
+  // occurrences[from, to): the word's occurrences in one document, sorted.
+  void AddEntry(PRUint32 document, const std::vector<ztOccurrence>& occurrences, size_t from,
+                size_t to);
+  // Reads the entry's structures from offset (moved past them), visiting each record.
+  static int VisitEntry(const List& list, PRUint32 document, size_t* offset,
+                        ztPostingRecord* record, const Visit& visit);
+
+  std::vector<List> m_lists;  // by word number
+  PRUint32 m_uMaxDocument = 0;
+  PRUint32 m_uMaxPosition = 0;
+  PRUint32 m_uMaxRecordPositions = 0;
+  PRUint64 m_uRecords = 0;
+  PRUint64 m_uOccurrences = 0;
+};
+
+#endif  // TOOLS_WRITER_DETAIL_ZTPOSTINGS_H_
