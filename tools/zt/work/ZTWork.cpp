@@ -1,0 +1,237 @@
+#include "tools/zt/work/ZTWork.h"
+
+#include <plstr.h>
+#include <prmem.h>
+
+#include <algorithm>
+
+#include "core/ZTBinary.h"
+#include "core/ZTEnvir.h"
+#include "core/ZTErrors.h"
+#include "core/ZTFactory.h"
+#include "core/ztIStringSimplifier.h"
+#include "find/ZTCursor.h"
+#include "find/ZTIField.h"
+#include "find/ZTIRecord.h"
+#include "find/ZTIRecordSet.h"
+#include "find/ztFieldByName.h"
+#include "frontends/fs/ZTFSDirectory.h"
+#include "frontends/fs/ZTFSFile.h"
+#include "frontends/fs/ZTFileSystem.h"
+#include "frontends/index/ZTIndex.h"
+#include "frontends/wordlist/ZTRegExpWordList.h"
+#include "frontends/wordlist/ZTWildCardWordList.h"
+#include "tools/zt/work/ztWorkLayout.h"
+
+namespace {
+
+bool Is(const char* a, const char* b) {
+  return PL_strcmp(a, b) == 0;
+}
+
+std::string TextOf(ZTBinary* value) {
+  std::string text(reinterpret_cast<const char*>(value->GetData()), value->GetLength());
+  if (!text.empty() && text.back() == '\0') text.pop_back();
+  value->Release();
+  return text;
+}
+
+template <class List>
+int OpenList(const std::string& path, List** ppList) {
+  *ppList = new List();
+  return (*ppList)->SetFileName(path.c_str(), nullptr);
+}
+
+// The field named name of the record set that link points into.
+int LinkedField(ZTIField* link, const char* name, ZTIField** ppField) {
+  ZTIRecordSet* set = nullptr;
+  int rc = link->GetLinkSubRecordSet(&set);
+  if (rc == ZT_OK) rc = ztFieldByName(set, name, ppField);
+  ztRelease(set);
+  return rc;
+}
+
+// "/" and the names from the root down to the object, the root's own name left out.
+int PathOf(ZTFSObject* object, std::string* pPath) {
+  const int kMaxDepth = 64;
+  std::string path = object->GetName() ? object->GetName() : "";
+  ZTFSDirectory* parent = nullptr;
+  int rc = object->GetLocation(&parent);
+  for (int depth = 0; rc == ZT_OK && parent && depth < kMaxDepth; ++depth) {
+    ZTFSDirectory* next = nullptr;
+    rc = parent->GetLocation(&next);
+    if (rc == ZT_OK && next) {
+      path = std::string(parent->GetName() ? parent->GetName() : "") + "/" + path;
+    }
+    parent->Release();
+    parent = next;
+  }
+  ztRelease(parent);
+  *pPath = "/" + path;
+  return rc;
+}
+
+}  // namespace
+
+ZTWork::ZTWork() = default;
+
+ZTWork::~ZTWork() {
+  ztRelease(m_pSimplifier);
+  ztRelease(m_pFiles);
+  ztRelease(m_pIndex);
+  ztRelease(m_pFileField);
+  ztRelease(m_pEntryField);
+  ztRelease(m_pWordField);
+  ztRelease(m_pWordTable);
+  ztRelease(m_pRegExpWords);
+  ztRelease(m_pWords);
+}
+
+int ZTWork::ConfigureItem(const char* section, const char* key, const char* value) {
+  if (!section || !key) return ZT_OK;
+  const std::string text = value ? value : "";
+  m_description.emplace_back(std::string(section) + "/" + key, text);
+  if (Is(section, "WORK")) {
+    if (Is(key, "NAME")) m_name = text;
+    if (Is(key, "TITLE")) m_title = text;
+    if (Is(key, "SPELLING")) m_spelling = text;
+    if (Is(key, "SIMPLIFIER")) m_simplifierUrl = text;
+    if (Is(key, "PRESORTED")) m_bPresorted = text == "1";
+  } else if (Is(key, "PATH")) {
+    std::string* path = Is(section, "WORDLIST")     ? &m_wordListPath
+                        : Is(section, "INDEX")      ? &m_indexPath
+                        : Is(section, "FILESYSTEM") ? &m_fileSystemPath
+                                                    : nullptr;
+    if (path) *path = m_directory + "/" + text;
+  }
+  return ZT_OK;
+}
+
+int ZTWork::Open(const std::string& directory) {
+  m_directory = directory;
+  int rc = SetFileName((directory + "/" + kZtWorkFile).c_str(), nullptr);
+  if (rc != ZT_OK) {
+    return ZTError(ZT_E_NOTFOUND, "%s is not a work: it has no readable %s", directory.c_str(),
+                   kZtWorkFile);
+  }
+  rc = ParseConfiguration();
+  if (rc == ZT_OK && (m_wordListPath.empty() || m_indexPath.empty() || m_fileSystemPath.empty())) {
+    rc = ZTError(ZT_E_INVALID, "%s/%s does not name its headword list, index and articles",
+                 directory.c_str(), kZtWorkFile);
+  }
+  return rc == ZT_OK ? OpenParts() : rc;
+}
+
+int ZTWork::OpenParts() {
+  ZTEnvir* envir = nullptr;
+  int rc = ZTEnvir::GetEnvir(&envir);
+  if (rc == ZT_OK) rc = envir->SetValue("ZTF_FE_INDEX_PRESORTED", m_bPresorted ? "1" : "0");
+  void* simplifier = nullptr;
+  if (rc == ZT_OK) {
+    const char* url =
+        m_simplifierUrl.empty() ? ZTWordList::kDefaultSimplifierURL : m_simplifierUrl.c_str();
+    rc = ztCreateComponent(url, ztIStringSimplifier::GetZTIID(), &simplifier);
+    m_pSimplifier = static_cast<ztIStringSimplifier*>(simplifier);
+  }
+  if (rc == ZT_OK) rc = OpenList(m_wordListPath, &m_pWords);
+  if (rc == ZT_OK) rc = OpenList(m_wordListPath, &m_pRegExpWords);
+  if (rc == ZT_OK) rc = m_pWords->GetWordRecordSet(&m_pWordTable);
+  if (rc == ZT_OK) rc = ztFieldByName(m_pWordTable, "WORD", &m_pWordField);
+  if (rc == ZT_OK) rc = ztFieldByName(m_pWordTable, kZtEntryLink, &m_pEntryField);
+  if (rc == ZT_OK) rc = LinkedField(m_pEntryField, kZtEntryField, &m_pFileField);
+  if (rc == ZT_OK) rc = OpenList(m_indexPath, &m_pIndex);
+  if (rc == ZT_OK) rc = OpenList(m_fileSystemPath, &m_pFiles);
+  return rc;
+}
+
+int ZTWork::Lookup(const std::string& word, Mode mode, bool caseSensitive, PRUint32 limit,
+                   std::vector<ZTWorkHeadword>* pOut) {
+  pOut->clear();
+  ZTCursor* words = nullptr;
+  ztIStringSimplifier* simplifier = caseSensitive ? nullptr : m_pSimplifier;
+  int rc = ZT_OK;
+  if (mode == kWildCard) {
+    rc = m_pWords->GetWildCardWords(simplifier, nullptr, word.c_str(), nullptr, &words);
+  } else if (mode == kRegExp) {
+    rc = m_pRegExpWords->GetRegExpWords(simplifier, nullptr, word.c_str(), nullptr, &words);
+  } else {
+    const int search = mode == kExact    ? ZTWordList::eExact
+                       : mode == kBegins ? ZTWordList::eBeginsWith
+                                         : ZTWordList::eEndsWith;
+    // The simplified tables hold simplified keys: the key is simplified the same way.
+    char* key = nullptr;
+    if (!caseSensitive) rc = m_pSimplifier->SimplifyToNew(word.c_str(), &key, nullptr);
+    if (rc == ZT_OK) {
+      rc = m_pWords->GetWords(search, caseSensitive ? 1 : 0, nullptr, nullptr,
+                              key ? key : word.c_str(), &words);
+    }
+    if (key) PR_Free(key);
+  }
+  if (rc == ZT_OK) rc = WordsToHeadwords(words, limit, pOut);
+  ztRelease(words);
+  return rc;
+}
+
+int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut) {
+  int rc = words->ComputeCursorForm();
+  for (PRUint32 i = 0; rc == ZT_OK && i < words->GetCount(); ++i) {
+    rc = AddHeadword(words->GetArray()[i], pOut);
+  }
+  std::stable_sort(
+      pOut->begin(), pOut->end(), [](const ZTWorkHeadword& a, const ZTWorkHeadword& b) {
+        return a.m_headword != b.m_headword ? a.m_headword < b.m_headword : a.m_uFile < b.m_uFile;
+      });
+  if (pOut->size() > limit) pOut->resize(limit);
+  return rc;
+}
+
+// One headword per entry the word leads to.
+int ZTWork::AddHeadword(PRUint32 word, std::vector<ZTWorkHeadword>* pOut) {
+  ZTIRecord* record = nullptr;
+  ZTBinary* text = nullptr;
+  ZTIRecordSet* entries = nullptr;
+  PRUint32 count = 0;
+  int rc = m_pWordTable->GetRecord(word, &record);
+  if (rc == ZT_OK) rc = record->GetDataFieldValue(m_pWordField, &text);
+  const std::string headword = rc == ZT_OK ? TextOf(text) : std::string();
+  if (rc == ZT_OK) rc = record->GetLinkFieldValue(m_pEntryField, &entries);
+  if (rc == ZT_OK) rc = entries->GetCount(&count);
+  for (PRUint32 k = 0; rc == ZT_OK && k < count; ++k) {
+    ZTIRecord* entry = nullptr;
+    ZTWorkHeadword hit;
+    hit.m_headword = headword;
+    rc = entries->GetRecord(k, &entry);
+    if (rc == ZT_OK) rc = entry->GetUNumFieldValue(m_pFileField, &hit.m_uFile);
+    ztRelease(entry);
+    std::string title;
+    if (rc == ZT_OK) rc = Describe(hit.m_uFile, &title, &hit.m_id);
+    const size_t slash = hit.m_id.rfind('/');
+    if (slash != std::string::npos) hit.m_id.erase(0, slash + 1);
+    if (hit.m_id.size() > 5 && hit.m_id.compare(hit.m_id.size() - 5, 5, ".html") == 0) {
+      hit.m_id.resize(hit.m_id.size() - 5);
+    }
+    if (rc == ZT_OK) pOut->push_back(hit);
+  }
+  ztRelease(entries);
+  ztRelease(record);
+  return rc;
+}
+
+int ZTWork::Describe(PRUint32 file, std::string* pTitle, std::string* pPath) {
+  ZTFSFile* found = nullptr;
+  ZTBinary* title = nullptr;
+  int rc = m_pFiles->GetFile(file, &found);
+  if (rc == ZT_OK) rc = found->GetTitle(&title);
+  if (rc == ZT_OK) *pTitle = TextOf(title);
+  if (rc == ZT_OK) rc = PathOf(found, pPath);
+  ztRelease(found);
+  return rc;
+}
+
+int ZTWork::FindArticle(const std::string& path, PRUint32* puFile) {
+  ZTFSFile* found = nullptr;
+  int rc = m_pFiles->GetFile(path.c_str(), &found);
+  if (rc == ZT_OK) rc = found->GetFSObjectId(puFile);
+  ztRelease(found);
+  return rc;
+}

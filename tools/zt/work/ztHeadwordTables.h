@@ -1,0 +1,34 @@
+// The headword list of a work: one word per distinct headword or variant spelling, linked to
+// the entries (article file numbers) that carry it; a main headword links to its variants, a
+// variant refers to the main headword of its first entry.
+#ifndef TOOLS_ZT_WORK_ZTHEADWORDTABLES_H_
+#define TOOLS_ZT_WORK_ZTHEADWORDTABLES_H_
+
+#include <prtypes.h>
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "tools/writer/ZTWordListBuilder.h"
+#include "tools/zt/ZTSourceEntry.h"
+
+class ztIStringSimplifier;
+
+class ztHeadwordTables {
+ public:
+  // Entry number n is article file n.
+  void AddEntry(const ZTSourceEntry& entry, PRUint32 number);
+  PRUint32 GetWordCount() const { return static_cast<PRUint32>(m_words.size()); }
+  // Writes the word list and its entry table into the current directory.
+  int Write(ztIStringSimplifier* simplifier) const;
+
+ private:
+  PRUint32 Word(const std::string& text);
+
+  std::vector<ZTBuilderWord> m_words;
+  std::vector<std::vector<PRUint32>> m_entries;  // word -> entry numbers
+  std::unordered_map<std::string, PRUint32> m_numbers;
+};
+
+#endif  // TOOLS_ZT_WORK_ZTHEADWORDTABLES_H_
