@@ -7,11 +7,11 @@
 
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
-#include "find/ZTCursorFilterRemoveDuplicated.h"
 #include "find/ZTIRecordSet.h"
 #include "frontends/index/ZTIndex.h"
 #include "frontends/index/detail/IndexDocPhraseFilter.h"
 #include "frontends/index/detail/IndexNearDocFilter.h"
+#include "frontends/index/detail/ztOccurrenceSets.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ IndexTokens::IndexTokens(int phraseApplySimplifier)
 IndexTokens::~IndexTokens() {
   for (PRUint32 i = 0; i < m_uCapacity; ++i) {
     delete m_pItems[i].m_pSub;
-    ztRelease(m_ppSets[i]);
+    delete m_ppSets[i];
   }
   PR_FREEIF(m_pItems);
   PR_FREEIF(m_ppSets);
@@ -56,12 +56,12 @@ int IndexTokens::GrowArrays() {
   const PRUint32 capacity = m_uCapacity + kGrowth;
   Item* items = static_cast<Item*>(PR_Realloc(m_pItems, capacity * sizeof(Item)));
   if (items) m_pItems = items;
-  ZTIRecordSet** sets =
-      static_cast<ZTIRecordSet**>(PR_Realloc(m_ppSets, capacity * sizeof(ZTIRecordSet*)));
+  ztOccurrenceSets** sets =
+      static_cast<ztOccurrenceSets**>(PR_Realloc(m_ppSets, capacity * sizeof(ztOccurrenceSets*)));
   if (sets) m_ppSets = sets;
   if (!items || !sets) return ZTError(ZT_E_NOMEM, "[IndexTokens::GrowArrays] Out of memory");
   std::memset(m_pItems + m_uCapacity, 0, kGrowth * sizeof(Item));
-  std::memset(m_ppSets + m_uCapacity, 0, kGrowth * sizeof(ZTIRecordSet*));
+  std::memset(m_ppSets + m_uCapacity, 0, kGrowth * sizeof(ztOccurrenceSets*));
   m_uCapacity = capacity;
   return ZT_OK;
 }
@@ -120,8 +120,11 @@ int IndexTokens::ResolveLin(int links, ztIStringSimplifier* simplifier, ZTIRecor
     if (item.m_pSub) {
       rc = item.m_pSub->ResolveLin(0, m_bPhraseApplySimplifier ? simplifier : nullptr, filter);
     } else if (item.m_pcTerm) {
-      ztRelease(m_ppSets[i]);
-      rc = m_pIndex->ResolveLin(item.m_pcTerm, &m_ppSets[i], links, simplifier, filter);
+      delete m_ppSets[i];
+      m_ppSets[i] = new (std::nothrow) ztOccurrenceSets();
+      rc = m_ppSets[i]
+               ? m_pIndex->ResolveWordSets(item.m_pcTerm, links, simplifier, filter, m_ppSets[i])
+               : ZT_E_NOMEM;
     }
   }
   return rc;
@@ -152,24 +155,13 @@ int IndexTokens::ComputeDocumentList(ZTCursor** ppOut) {
   return ZT_OK;
 }
 
-// The documents of item i's set, each once (the set is in document order).
+// The documents of item i's sets, each once.
 int IndexTokens::ComputeTokenDocumentList(PRUint32 i, ZTCursor** ppOut) {
-  ZTIRecordSet* set = m_ppSets[i];
-  if (!set) {
+  if (!m_ppSets[i]) {
     return ZTError(ZT_E_FAILED, "[IndexTokens::ComputeTokenDocumentList] Item %u is not resolved",
                    i);
   }
-  PRUint32 count = 0;
-  int rc = set->GetCount(&count);
-  if (rc == ZT_OK) rc = set->ExtractCursor(m_pIndex->DocIdField(), 0, count, ppOut);
-  ZTCursorFilterRemoveDuplicated* unique = nullptr;
-  if (rc == ZT_OK) {
-    unique = new (std::nothrow) ZTCursorFilterRemoveDuplicated();
-    rc = unique ? (*ppOut)->Filter(unique) : ZT_E_NOMEM;
-  }
-  ztRelease(unique);
-  if (rc != ZT_OK) ztRelease(*ppOut);
-  return rc;
+  return m_ppSets[i]->Documents(m_pIndex->DocIdField(), ppOut);
 }
 
 // The rarest word's documents, kept where the whole phrase occurs.
@@ -179,7 +171,7 @@ int IndexTokens::ComputePhraseDocumentList(ZTCursor** ppOut) {
   for (PRUint32 k = 0; k < m_uCount; ++k) {
     PRUint32 count = 0;
     if (!m_ppSets[k]) continue;
-    const int rc = m_ppSets[k]->GetCount(&count);
+    const int rc = m_ppSets[k]->GetRecordCount(&count);
     if (rc != ZT_OK) return rc;
     if (best == m_uCount || count < fewest) {
       best = k;
@@ -202,7 +194,7 @@ int IndexTokens::ComputePhraseDocumentList(ZTCursor** ppOut) {
 
 // The set nearest to the left of item i: a word's own, or the last word of a phrase; stop
 // words and dropped phrases have none and are passed over.
-ZTIRecordSet* IndexTokens::LeftSet(PRUint32 i) const {
+ztOccurrenceSets* IndexTokens::LeftSet(PRUint32 i) const {
   for (PRUint32 j = i; j-- > 0;) {
     if (m_ppSets[j]) return m_ppSets[j];
     const IndexTokens* sub = m_pItems[j].m_pSub;
@@ -214,7 +206,7 @@ ZTIRecordSet* IndexTokens::LeftSet(PRUint32 i) const {
 }
 
 // Item i's own set, or that of the first word of its phrase.
-ZTIRecordSet* IndexTokens::RightSet(PRUint32 i) const {
+ztOccurrenceSets* IndexTokens::RightSet(PRUint32 i) const {
   if (m_ppSets[i]) return m_ppSets[i];
   const IndexTokens* sub = m_pItems[i].m_pSub;
   for (PRUint32 k = 0; sub && k < sub->m_uCount; ++k) {
@@ -224,8 +216,8 @@ ZTIRecordSet* IndexTokens::RightSet(PRUint32 i) const {
 }
 
 int IndexTokens::FilterNear(ZTCursor* documents, PRUint32 i, PRUint32 distance, int ordered) {
-  ZTIRecordSet* left = LeftSet(i);
-  ZTIRecordSet* right = RightSet(i);
+  ztOccurrenceSets* left = LeftSet(i);
+  ztOccurrenceSets* right = RightSet(i);
   if (!left || !right) return ZT_E_FAILED;
   IndexNearDocFilter* filter = new (std::nothrow) IndexNearDocFilter();
   int rc = filter ? filter->Init(m_pIndex, distance, ordered, left, right) : ZT_E_NOMEM;

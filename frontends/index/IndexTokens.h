@@ -8,7 +8,10 @@
 
 #include <prtypes.h>
 
+#include <vector>
+
 #include "frontends/index/ZTIndexExport.h"
+#include "frontends/index/detail/ztOccurrenceSets.h"
 
 class ZTCursor;
 class ZTIIndexScorer;
@@ -46,9 +49,10 @@ class ZTFINDFEINDEX_API IndexTokens {
   int ComputeHiliteInfo(PRUint32 document, ZTCursor** ppOut);
   // The positions of the words taking part in a complete occurrence of this phrase.
   int ComputePhraseHiliteInfo(PRUint32 document, ZTCursor** ppOut);
-  // The same with a scan position per item (GetCount of them, 0 at first) that moves forward
-  // as documents are asked in ascending order.
-  int PhraseHiliteInfo(PRUint32 document, PRUint32* puScans, ZTCursor** ppOut);
+  // The same with a scan per item (from NewScans) that moves forward as documents are asked in
+  // ascending order.
+  int PhraseHiliteInfo(PRUint32 document, std::vector<ztOccurrenceScan>* pScans, ZTCursor** ppOut);
+  std::vector<ztOccurrenceScan> NewScans() const;
   // Adds, for every query word, the weight of its records in documents (ascending) to scorer.
   int ComputeScores(ZTCursor* documents, ZTIIndexScorer* scorer);
   int ComputePhraseScores(ZTCursor* documents, ZTIIndexScorer* scorer);
@@ -61,7 +65,6 @@ class ZTFINDFEINDEX_API IndexTokens {
   PRUint32 GetCount() const { return m_uCount; }
   void SetCount(PRUint32 count) { m_uCount = count; }
   Item* GetItem(PRUint32 index) { return &m_pItems[index]; }
-  ZTIRecordSet* GetOccurrenceSet(PRUint32 index) const { return m_ppSets[index]; }
 
  private:
   bool HasTerm(PRUint32 i) const;
@@ -70,12 +73,13 @@ class ZTFINDFEINDEX_API IndexTokens {
   int ComputeTokenDocumentList(PRUint32 i, ZTCursor** ppOut);
   int ComputePhraseDocumentList(ZTCursor** ppOut);
   int FilterNear(ZTCursor* documents, PRUint32 i, PRUint32 distance, int ordered);
-  ZTIRecordSet* LeftSet(PRUint32 i) const;
-  ZTIRecordSet* RightSet(PRUint32 i) const;
+  ztOccurrenceSets* LeftSet(PRUint32 i) const;
+  ztOccurrenceSets* RightSet(PRUint32 i) const;
   // From *puScan (from the first record when null).
   int ComputeTokenHiliteInfo(PRUint32 i, PRUint32 document, ZTCursor** ppOut,
-                             PRUint32* puScan = nullptr);
+                             ztOccurrenceScan* pScan = nullptr);
   int ComputeTokenScores(PRUint32 i, ZTCursor* documents, ZTIIndexScorer* scorer);
+  int ComputeSetScores(ZTIRecordSet* set, ZTCursor* documents, ZTIIndexScorer* scorer);
   int ScoreDocument(ZTIRecordSet* set, PRUint32 rank, PRUint32 document, PRUint32 count,
                     PRUint32* puRecord, ZTIIndexScorer* scorer);
   int ScoreRecord(ZTIRecord* record, PRUint32 rank, PRUint32 document, ZTIIndexScorer* scorer);
@@ -86,7 +90,7 @@ class ZTFINDFEINDEX_API IndexTokens {
   Item* m_pItems;
   PRUint32 m_uCount;
   PRUint32 m_uCapacity;
-  ZTIRecordSet** m_ppSets;
+  ztOccurrenceSets** m_ppSets;  // one per item, owned
   int m_bPhraseApplySimplifier;
 };
 

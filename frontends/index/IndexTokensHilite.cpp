@@ -59,15 +59,19 @@ int IndexTokens::ComputeHiliteInfo(PRUint32 document, ZTCursor** ppOut) {
 }
 
 int IndexTokens::ComputeTokenHiliteInfo(PRUint32 i, PRUint32 document, ZTCursor** ppOut,
-                                        PRUint32* puScan) {
-  ZTIRecordSet* set = m_ppSets[i];
-  if (!set) {
+                                        ztOccurrenceScan* pScan) {
+  if (!m_ppSets[i]) {
     return ZTError(ZT_E_FAILED, "[IndexTokens::ComputeTokenHiliteInfo] Item %u is not resolved", i);
   }
-  PRUint32 count = 0, scan = 0;
-  const int rc = set->GetCount(&count);
-  if (rc != ZT_OK) return rc;
-  return m_pIndex->BuildOccurrenceList(set, puScan ? puScan : &scan, count, document, ppOut);
+  return m_ppSets[i]->Positions(m_pIndex, document, pScan, ppOut);
+}
+
+std::vector<ztOccurrenceScan> IndexTokens::NewScans() const {
+  std::vector<ztOccurrenceScan> scans(m_uCount);
+  for (PRUint32 k = 0; k < m_uCount; ++k) {
+    if (m_ppSets[k]) scans[k] = m_ppSets[k]->NewScan();
+  }
+  return scans;
 }
 
 int IndexTokens::FilterNearOccurrences(ZTCursor* a, ZTCursor* b, PRUint32 distance,
@@ -133,7 +137,8 @@ int IndexTokens::ComputePhraseHiliteInfo(PRUint32 document, ZTCursor** ppOut) {
   return PhraseHiliteInfo(document, nullptr, ppOut);
 }
 
-int IndexTokens::PhraseHiliteInfo(PRUint32 document, PRUint32* puScans, ZTCursor** ppOut) {
+int IndexTokens::PhraseHiliteInfo(PRUint32 document, std::vector<ztOccurrenceScan>* pScans,
+                                  ZTCursor** ppOut) {
   *ppOut = nullptr;
   if (m_uCount == 0) return ZT_E_FAILED;
   ZTCursor** lists = static_cast<ZTCursor**>(PR_Calloc(m_uCount, sizeof(ZTCursor*)));
@@ -142,7 +147,7 @@ int IndexTokens::PhraseHiliteInfo(PRUint32 document, PRUint32* puScans, ZTCursor
   bool missing = false;  // a word absent from the document: the phrase is too
   for (PRUint32 k = 0; rc == ZT_OK && !missing && k < m_uCount; ++k) {
     if (!m_pItems[k].m_pcTerm) continue;
-    rc = ComputeTokenHiliteInfo(k, document, &lists[k], puScans ? &puScans[k] : nullptr);
+    rc = ComputeTokenHiliteInfo(k, document, &lists[k], pScans ? &(*pScans)[k] : nullptr);
     missing = missing || (rc == ZT_OK && lists[k]->GetCount() == 0);
   }
   if (rc == ZT_OK && !missing) rc = FilterPhrasePass(lists, true);

@@ -28,13 +28,21 @@ int IndexTokens::ComputePhraseScores(ZTCursor* documents, ZTIIndexScorer* scorer
   return rc;
 }
 
-// One pass over the word's records (in document order) and the documents (ascending).
 int IndexTokens::ComputeTokenScores(PRUint32 i, ZTCursor* documents, ZTIIndexScorer* scorer) {
-  ZTIRecordSet* set = m_ppSets[i];
-  if (!set) return ZTError(ZT_E_FAILED, "[IndexTokens::ComputeScores] Item %u is not resolved", i);
+  if (!m_ppSets[i]) {
+    return ZTError(ZT_E_FAILED, "[IndexTokens::ComputeScores] Item %u is not resolved", i);
+  }
+  int rc = documents->ComputeCursorForm();
+  for (PRUint32 k = 0; rc == ZT_OK && k < m_ppSets[i]->GetSetCount(); ++k) {
+    rc = ComputeSetScores(m_ppSets[i]->GetSet(k), documents, scorer);
+  }
+  return rc;
+}
+
+// One pass over a set's records (in document order) and the documents (ascending).
+int IndexTokens::ComputeSetScores(ZTIRecordSet* set, ZTCursor* documents, ZTIIndexScorer* scorer) {
   PRUint32 count = 0, record = 0;
   int rc = set->GetCount(&count);
-  if (rc == ZT_OK) rc = documents->ComputeCursorForm();
   const PRUint32* ids = documents->GetArray();
   for (PRUint32 k = 0; rc == ZT_OK && k < documents->GetCount() && record < count; ++k) {
     rc = ScoreDocument(set, k, ids[k], count, &record, scorer);

@@ -88,7 +88,7 @@ ZTIndex::~ZTIndex() {
 int ZTIndex::Init() {
   if (!m_bConfigured) return ZT_E_INVALID;
   if (m_bInitialized) return ZT_OK;
-  int rc = BuildLinksSpecification();
+  int rc = BuildLinksText();
   if (rc == ZT_OK) rc = SetUpComparators();
   if (rc != ZT_OK) return rc;
   m_bPresorted = ReadPresorted();
@@ -97,7 +97,7 @@ int ZTIndex::Init() {
 }
 
 // "field,subfield,M|..." with M "1" for a merged link and empty otherwise.
-int ZTIndex::BuildLinksSpecification() {
+int ZTIndex::BuildLinksText() {
   char* links = PR_smprintf("%s", "");
   for (PRUint32 i = 0; links && i < m_uLinkCount; ++i) {
     links = PR_sprintf_append(

@@ -8,6 +8,8 @@
 
 #include <prtypes.h>
 
+#include <vector>
+
 #include "core/ZTTextFile.h"
 #include "find/ZTRecordComparatorChain.h"
 #include "frontends/index/ZTIndexExport.h"
@@ -22,6 +24,7 @@ class ZTIntegerList;
 class ZTStringList;
 class ZTWildCardWordList;
 class ztIStringSimplifier;
+class ztOccurrenceSets;
 
 class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
  public:
@@ -39,12 +42,12 @@ class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
   // file set none. The first non-zero code; any failure leaves the index unconfigured.
   int SetFileName(const char* path, const char* base) override;
   int ConfigureItem(const char* section, const char* key, const char* value) override;
-  // Builds the links specification and the comparator chain once per configuration; 1 when
+  // Builds the links text and the comparator chain once per configuration; 1 when
   // the index is not configured.
   int Init();
 
   // Evaluates query into a new result (one reference in *ppOut). links makes plain query words
-  // follow the links specification; simplifier (may be null) matches words on the simplified
+  // follow the links text; simplifier (may be null) matches words on the simplified
   // tables; filter (may be null) is applied to every word's document-occurrence set.
   int SearchExpression(const char* query, int links, ztIStringSimplifier* simplifier,
                        ZTIRecordFilter* filter, ZTIndexResult** ppOut);
@@ -77,6 +80,10 @@ class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
   // record of a later document. An empty cursor without an occurrence link field.
   int BuildOccurrenceList(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count, PRUint32 document,
                           ZTCursor** ppOut);
+  // The same records without merging them when the data is presorted: one set per word record
+  // matched, each filtered, added to *pOut.
+  int ResolveWordSets(const char* word, int links, ztIStringSimplifier* simplifier,
+                      ZTIRecordFilter* filter, ztOccurrenceSets* pOut);
   // Merges sets[0..count) pairwise in balanced passes into sets[0] (the others are released).
   int MultiMerge(ZTIRecordSet** sets, PRUint32 count);
   int AppendFieldComparator(ZTIField* field);
@@ -104,8 +111,10 @@ class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
   int CheckConfigured() const;
   int FillDefaults();
   void FreeLinks();
-  int BuildLinksSpecification();
+  int BuildLinksText();
   int SetUpComparators();
+  int MatchedSets(const char* word, int links, ztIStringSimplifier* simplifier,
+                  std::vector<ZTIRecordSet*>* pSets);
   int EmptyOccurrenceSet(ZTIRecordSet** ppOut);
   int CollectOccurrenceSets(ZTCursor* words, ZTIRecordSet** sets);
   int FindDocument(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count, PRUint32 document,

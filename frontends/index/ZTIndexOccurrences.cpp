@@ -2,6 +2,7 @@
 #include <prmem.h>
 
 #include <new>
+#include <vector>
 
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
@@ -9,35 +10,76 @@
 #include "find/ZTIRecord.h"
 #include "find/ZTIRecordSet.h"
 #include "frontends/index/ZTIndex.h"
+#include "frontends/index/detail/ztOccurrenceSets.h"
 #include "frontends/wordlist/ZTWildCardWordList.h"
 
-int ZTIndex::ResolveLin(const char* word, ZTIRecordSet** ppOut, int links,
-                        ztIStringSimplifier* simplifier, ZTIRecordFilter* filter) {
-  if (!ppOut) return ZT_E_NULLOUT;
-  *ppOut = nullptr;
+// The document-occurrence set of every word record matching word, each in document order; one
+// empty set when none matches. The caller releases the sets.
+int ZTIndex::MatchedSets(const char* word, int links, ztIStringSimplifier* simplifier,
+                         std::vector<ZTIRecordSet*>* pSets) {
   if (!m_pWordList) return ZT_E_INVALID;
   ZTCursor* words = nullptr;
   int rc = m_pWordList->GetWildCardWords(simplifier, links ? m_pcLinks : "", word, nullptr, &words);
   if (rc == ZT_OK) rc = words->ComputeCursorForm();
   const PRUint32 count = rc == ZT_OK ? words->GetCount() : 0;
-  if (rc == ZT_OK && count == 0) rc = EmptyOccurrenceSet(ppOut);
-  if (rc != ZT_OK || count == 0) {
-    ztRelease(words);
-    return rc;
-  }
-  ZTIRecordSet** sets = static_cast<ZTIRecordSet**>(PR_Calloc(count, sizeof(ZTIRecordSet*)));
-  rc = sets ? CollectOccurrenceSets(words, sets)
-            : ZTError(ZT_E_NOMEM, "[ZTIndex::ResolveLin] Out of memory");
-  words->Release();
-  if (rc == ZT_OK) rc = MultiMerge(sets, count);
+  pSets->assign(count ? count : 1, nullptr);
+  if (rc == ZT_OK)
+    rc = count ? CollectOccurrenceSets(words, pSets->data()) : EmptyOccurrenceSet(&(*pSets)[0]);
+  ztRelease(words);
+  return rc;
+}
+
+namespace {
+
+const size_t kMaxSeparateSets = 8;
+
+// Releases the sets from number first on.
+void ReleaseAll(std::vector<ZTIRecordSet*>* sets, size_t first) {
+  for (size_t k = first; k < sets->size(); ++k) ztRelease((*sets)[k]);
+}
+
+}  // namespace
+
+int ZTIndex::ResolveLin(const char* word, ZTIRecordSet** ppOut, int links,
+                        ztIStringSimplifier* simplifier, ZTIRecordFilter* filter) {
+  if (!ppOut) return ZT_E_NULLOUT;
+  *ppOut = nullptr;
+  std::vector<ZTIRecordSet*> sets;
+  int rc = MatchedSets(word, links, simplifier, &sets);
+  if (rc == ZT_OK) rc = MultiMerge(sets.data(), static_cast<PRUint32>(sets.size()));
   if (rc == ZT_OK && filter) rc = sets[0]->Filter(filter);
   if (rc == ZT_OK) {
     *ppOut = sets[0];
     sets[0] = nullptr;
   }
-  for (PRUint32 i = 0; sets && i < count; ++i) ztRelease(sets[i]);
-  PR_FREEIF(sets);
+  ReleaseAll(&sets, 0);
   return rc;
+}
+
+int ZTIndex::ResolveWordSets(const char* word, int links, ztIStringSimplifier* simplifier,
+                             ZTIRecordFilter* filter, ztOccurrenceSets* pOut) {
+  if (!m_bPresorted) {
+    ZTIRecordSet* merged = nullptr;
+    const int rc = ResolveLin(word, &merged, links, simplifier, filter);
+    if (rc == ZT_OK) pOut->Adopt(merged);
+    return rc;
+  }
+  std::vector<ZTIRecordSet*> sets;
+  int rc = MatchedSets(word, links, simplifier, &sets);
+  // Sets kept apart save merging records; past a few, every document would be looked for in
+  // each of them, and one merged set costs less.
+  if (rc == ZT_OK && sets.size() > kMaxSeparateSets) {
+    rc = MultiMerge(sets.data(), static_cast<PRUint32>(sets.size()));
+    ReleaseAll(&sets, 1);
+    sets.resize(1);
+  }
+  for (size_t k = 0; rc == ZT_OK && filter && k < sets.size(); ++k) rc = sets[k]->Filter(filter);
+  if (rc != ZT_OK) {
+    ReleaseAll(&sets, 0);
+    return rc;
+  }
+  for (ZTIRecordSet* set : sets) pOut->Adopt(set);
+  return ZT_OK;
 }
 
 // An empty set of the document-occurrence kind, without reading a word record (the word table

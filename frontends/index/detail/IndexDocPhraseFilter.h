@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "find/ZTICursorFilter.h"
+#include "frontends/index/detail/ztOccurrenceSets.h"
 
 class IndexTokens;
 
@@ -18,7 +19,7 @@ class IndexDocPhraseFilter : public ZTICursorFilter {
 
  private:
   IndexTokens* m_pPhrase = nullptr;
-  std::vector<PRUint32> m_scans;
+  std::vector<ztOccurrenceScan> m_scans;
 };
 
 #endif  // FRONTENDS_INDEX_DETAIL_INDEXDOCPHRASEFILTER_H_

@@ -2,29 +2,21 @@
 
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
-#include "find/ZTIRecordSet.h"
 #include "frontends/index/ZTIndex.h"
 
-IndexNearDocFilter::~IndexNearDocFilter() {
-  ztRelease(m_pLeft);
-  ztRelease(m_pRight);
-}
-
-int IndexNearDocFilter::Init(ZTIndex* index, PRUint32 distance, int ordered, ZTIRecordSet* left,
-                             ZTIRecordSet* right) {
+int IndexNearDocFilter::Init(ZTIndex* index, PRUint32 distance, int ordered,
+                             const ztOccurrenceSets* left, const ztOccurrenceSets* right) {
   m_pIndex = index;
   m_uDistance = distance;
   m_bOrdered = ordered;
-  left->AddRef();
-  right->AddRef();
   m_pLeft = left;
   m_pRight = right;
-  const int rc = left->GetCount(&m_uLeftCount);
-  return rc != ZT_OK ? rc : right->GetCount(&m_uRightCount);
+  return Reset();
 }
 
 int IndexNearDocFilter::Reset() {
-  m_uLeftScan = m_uRightScan = 0;
+  m_leftScan = m_pLeft->NewScan();
+  m_rightScan = m_pRight->NewScan();
   return ZT_OK;
 }
 
@@ -32,13 +24,13 @@ int IndexNearDocFilter::CheckRank(PRUint32 position, int* pbKeep) {
   const PRUint32 document = m_pCursor->GetArray()[position];
   ZTCursor* a = nullptr;
   ZTCursor* b = nullptr;
-  int rc = m_pIndex->BuildOccurrenceList(m_pLeft, &m_uLeftScan, m_uLeftCount, document, &a);
-  if (rc == ZT_OK) {
-    rc = m_pIndex->BuildOccurrenceList(m_pRight, &m_uRightScan, m_uRightCount, document, &b);
-  }
+  int rc = m_pLeft->Positions(m_pIndex, document, &m_leftScan, &a);
+  if (rc == ZT_OK) rc = m_pRight->Positions(m_pIndex, document, &m_rightScan, &b);
   if (rc == ZT_OK) rc = a->ComputeCursorForm();
   if (rc == ZT_OK) rc = b->ComputeCursorForm();
-  if (rc == ZT_OK) *pbKeep = CheckOcc(a->GetArray(), a->GetCount(), b->GetArray(), b->GetCount());
+  if (rc == ZT_OK) {
+    *pbKeep = CheckOcc(a->GetArray(), a->GetCount(), b->GetArray(), b->GetCount());
+  }
   ztRelease(a);
   ztRelease(b);
   return rc;

@@ -5,16 +5,15 @@
 #define FRONTENDS_INDEX_DETAIL_INDEXNEARDOCFILTER_H_
 
 #include "find/ZTICursorFilter.h"
+#include "frontends/index/detail/ztOccurrenceSets.h"
 
-class ZTIRecordSet;
 class ZTIndex;
 
 class IndexNearDocFilter : public ZTICursorFilter {
  public:
-  ~IndexNearDocFilter() override;
-
-  // Keeps a reference to each set and reads their counts.
-  int Init(ZTIndex* index, PRUint32 distance, int ordered, ZTIRecordSet* left, ZTIRecordSet* right);
+  // The sets of both words are borrowed: they outlive the filter.
+  int Init(ZTIndex* index, PRUint32 distance, int ordered, const ztOccurrenceSets* left,
+           const ztOccurrenceSets* right);
   int Reset() override;
   int CheckRank(PRUint32 position, int* pbKeep) override;
   // Whether the ascending position lists a (left) and b (right) have a pair within the distance.
@@ -24,12 +23,10 @@ class IndexNearDocFilter : public ZTICursorFilter {
   ZTIndex* m_pIndex = nullptr;  // borrowed
   PRUint32 m_uDistance = 0;
   int m_bOrdered = 0;
-  ZTIRecordSet* m_pLeft = nullptr;
-  ZTIRecordSet* m_pRight = nullptr;
-  PRUint32 m_uLeftCount = 0;
-  PRUint32 m_uRightCount = 0;
-  PRUint32 m_uLeftScan = 0;
-  PRUint32 m_uRightScan = 0;
+  const ztOccurrenceSets* m_pLeft = nullptr;
+  const ztOccurrenceSets* m_pRight = nullptr;
+  ztOccurrenceScan m_leftScan;
+  ztOccurrenceScan m_rightScan;
 };
 
 #endif  // FRONTENDS_INDEX_DETAIL_INDEXNEARDOCFILTER_H_

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ZTEnvir.h"
 #include "frontends/index/tests/ztIndexFixture.h"
 
 namespace {
@@ -31,10 +32,15 @@ struct Case {
   const char* m_pcExpected;
 };
 
-class IndexTokensTest : public ztIndexFixture {
+// Each case runs on data read as stored (presorted: one set per word record, never merged) and
+// on data sorted and merged at each query.
+class IndexTokensTest : public ztIndexFixture, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
     ztIndexFixture::SetUp();
+    ZTEnvir* envir = nullptr;
+    ASSERT_EQ(ZTEnvir::GetEnvir(&envir), 0);
+    ASSERT_EQ(envir->SetValue("ZTF_FE_INDEX_PRESORTED", GetParam() ? "1" : "0"), 0);
     ztIndexOptions options;
     options.m_stopWords = {"the", "of"};
     Open(Corpus(), options);
@@ -47,7 +53,7 @@ class IndexTokensTest : public ztIndexFixture {
   }
 };
 
-TEST_F(IndexTokensTest, OperatorsCombineLeftToRight) {
+TEST_P(IndexTokensTest, OperatorsCombineLeftToRight) {
   Check({
       {"cat", "1 2 7 8 10"},
       {"cat dog", "2 7 8 10"},
@@ -67,13 +73,13 @@ TEST_F(IndexTokensTest, OperatorsCombineLeftToRight) {
   });
 }
 
-TEST_F(IndexTokensTest, OperatorWordAloneIsSearchedWithItsOperator) {
+TEST_P(IndexTokensTest, OperatorWordAloneIsSearchedWithItsOperator) {
   // A lone "or" is a union with the empty start: the documents holding the word or; a lone
   // "and" an intersection with it: nothing, although documents 2 and 5 hold the word and.
   Check({{"or", "6"}, {"and", ""}, {"\"and\"", ""}, {"cat \"and\" dog", "2 7 8 10"}});
 }
 
-TEST_F(IndexTokensTest, ProximityAtAndAroundTheThreshold) {
+TEST_P(IndexTokensTest, ProximityAtAndAroundTheThreshold) {
   Check({
       {"cat near dog", "2 8 10"},
       {"dog near cat", "2 8 10"},
@@ -89,7 +95,7 @@ TEST_F(IndexTokensTest, ProximityAtAndAroundTheThreshold) {
   Check({{"cat near dog", "2 7 8 10"}});
 }
 
-TEST_F(IndexTokensTest, StopWordsPassTheirOperatorOn) {
+TEST_P(IndexTokensTest, StopWordsPassTheirOperatorOn) {
   Check({
       {"the", ""},
       {"the cat", "1 2 7 8 10"},
@@ -102,7 +108,7 @@ TEST_F(IndexTokensTest, StopWordsPassTheirOperatorOn) {
   });
 }
 
-TEST_F(IndexTokensTest, PhrasesAreEvaluatedFromTheirPositions) {
+TEST_P(IndexTokensTest, PhrasesAreEvaluatedFromTheirPositions) {
   Check({
       {"\"cat sat\"", "1"},
       {"\"sat cat\"", ""},
@@ -122,7 +128,7 @@ TEST_F(IndexTokensTest, PhrasesAreEvaluatedFromTheirPositions) {
   });
 }
 
-TEST_F(IndexTokensTest, SeparatorsAndExceptionWords) {
+TEST_P(IndexTokensTest, SeparatorsAndExceptionWords) {
   Check({
       {"l'eau", "6"},
       {"eau", "6"},
@@ -135,21 +141,21 @@ TEST_F(IndexTokensTest, SeparatorsAndExceptionWords) {
   });
 }
 
-TEST_F(IndexTokensTest, WildCardWords) {
+TEST_P(IndexTokensTest, WildCardWords) {
   Check({{"ca*", "1 2 7 8 10"},
          {"*ar", "4 5 11"},
          {"d?g", "2 3 7 8 10"},
          {"c?t or p*", "1 2 5 7 8 10 11"}});
 }
 
-TEST_F(IndexTokensTest, SimplifiedWordsAndPhrases) {
+TEST_P(IndexTokensTest, SimplifiedWordsAndPhrases) {
   Check({{"cafe", ""}, {"CAFE", "12"}}, nullptr);
   Check({{"cafe", "9 12"}, {"caf*", "9 12"}, {"\"cafe noir\"", ""}}, m_pSimplifier);
   m_pIndex->SetPhraseApplySimplifier(1);
   Check({{"\"cafe noir\"", "9"}}, m_pSimplifier);
 }
 
-TEST_F(IndexTokensTest, LargeAndDegenerateQueriesStayBounded) {
+TEST_P(IndexTokensTest, LargeAndDegenerateQueriesStayBounded) {
   std::string many;
   for (int i = 0; i < 3000; ++i) many += i % 2 ? " or cat" : " dog";
   EXPECT_EQ(Search(many.c_str()), "1 2 3 7 8 10");
@@ -166,6 +172,8 @@ TEST_F(IndexTokensTest, LargeAndDegenerateQueriesStayBounded) {
   for (int i = 0; i < 200; ++i) phrase += "cat ";
   EXPECT_EQ(Search((phrase + "\"").c_str()), "");
 }
+
+INSTANTIATE_TEST_SUITE_P(SortedAndPresorted, IndexTokensTest, ::testing::Bool());
 
 TEST(IndexOperatorsTest, SetOperatorsReplacesTheWordsOfEveryIndex) {
   ztTakeLog();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/ZTBinary.h"
+#include "core/ZTEnvir.h"
 #include "find/ZTCursorScorer.h"
 #include "frontends/fs/ZTFSFile.h"
 #include "frontends/fs/ZTFileSystem.h"
@@ -17,8 +18,16 @@
 
 namespace {
 
-class ZTIndexResultTest : public ztIndexFixture {
+// Each case runs on data read as stored and on data sorted at each query.
+class ZTIndexResultTest : public ztIndexFixture, public ::testing::WithParamInterface<bool> {
  protected:
+  void SetUp() override {
+    ztIndexFixture::SetUp();
+    ZTEnvir* envir = nullptr;
+    ASSERT_EQ(ZTEnvir::GetEnvir(&envir), 0);
+    ASSERT_EQ(envir->SetValue("ZTF_FE_INDEX_PRESORTED", GetParam() ? "1" : "0"), 0);
+  }
+
   // Each document's highlight positions for query, as "doc:positions" joined by "; ".
   std::string HiliteAll(const char* query, const std::vector<PRUint32>& documents) {
     ZTIndexResult* result = Result(query);
@@ -59,7 +68,7 @@ class ZTIndexResultTest : public ztIndexFixture {
   }
 };
 
-TEST_F(ZTIndexResultTest, HilitePositionsForEachDocument) {
+TEST_P(ZTIndexResultTest, HilitePositionsForEachDocument) {
   ztIndexOptions options;
   options.m_stopWords = {"the", "of"};
   Open({ztBody(1, "the cat sat on the mat"), ztBody(2, "a dog and a cat"),
@@ -91,7 +100,7 @@ std::vector<ztTestDocument> ScoredCorpus() {
   };
 }
 
-TEST_F(ZTIndexResultTest, PertinenceScoresRankHeadwordsAboveBodyText) {
+TEST_P(ZTIndexResultTest, PertinenceScoresRankHeadwordsAboveBodyText) {
   Open(ScoredCorpus());
   ZTPertinenceScorer* scorer = new ZTPertinenceScorer();
   EXPECT_EQ(Scores("cat", scorer), "1=120 2=60 3=10 4=0");
@@ -103,7 +112,7 @@ TEST_F(ZTIndexResultTest, PertinenceScoresRankHeadwordsAboveBodyText) {
   scorer->Release();
 }
 
-TEST_F(ZTIndexResultTest, WithoutPositionsEachRecordCountsOnce) {
+TEST_P(ZTIndexResultTest, WithoutPositionsEachRecordCountsOnce) {
   ztIndexOptions options;
   options.m_bPositions = false;
   Open(ScoredCorpus(), options);
@@ -112,7 +121,7 @@ TEST_F(ZTIndexResultTest, WithoutPositionsEachRecordCountsOnce) {
   scorer->Release();
 }
 
-TEST_F(ZTIndexResultTest, TitleLevelFilterRestrictsTheSearch) {
+TEST_P(ZTIndexResultTest, TitleLevelFilterRestrictsTheSearch) {
   Open({{1, {{"cat", 1}}},
         {2, {{"cat", 2}}},
         {3, {{"cat", 1 << 2}}},
@@ -139,7 +148,7 @@ TEST_F(ZTIndexResultTest, TitleLevelFilterRestrictsTheSearch) {
 
 // The articles are stored in a file system whose file record numbers are the documents; the
 // hiliter, given the index's positions, marks exactly the query's words in the stored text.
-TEST_F(ZTIndexResultTest, HilitePositionsAgreeWithTheHiliterOnStoredArticles) {
+TEST_P(ZTIndexResultTest, HilitePositionsAgreeWithTheHiliterOnStoredArticles) {
   const std::vector<std::string> articles = {
       "<h1>Cat</h1><p>The <i>cat</i> sat, l'eau &amp; aujourd'hui.</p>",
       "<p>A dog chases a cat&nbsp;quickly.</p>",
@@ -207,5 +216,7 @@ TEST_F(ZTIndexResultTest, HilitePositionsAgreeWithTheHiliterOnStoredArticles) {
   }
   fs->Release();
 }
+
+INSTANTIATE_TEST_SUITE_P(SortedAndPresorted, ZTIndexResultTest, ::testing::Bool());
 
 }  // namespace

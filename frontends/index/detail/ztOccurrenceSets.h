@@ -1,0 +1,43 @@
+// The document-occurrence records of one query word: one set per word record it matched, each
+// in document order, when the data is presorted (they are then never merged record by record),
+// or the single merged set otherwise. Scans move forward through every set for documents asked
+// in ascending order; a scan holds one position per set, 0 at first.
+#ifndef FRONTENDS_INDEX_DETAIL_ZTOCCURRENCESETS_H_
+#define FRONTENDS_INDEX_DETAIL_ZTOCCURRENCESETS_H_
+
+#include <prtypes.h>
+
+#include <vector>
+
+class ZTCursor;
+class ZTIField;
+class ZTIRecordSet;
+class ZTIndex;
+
+typedef std::vector<PRUint32> ztOccurrenceScan;
+
+class ztOccurrenceSets {
+ public:
+  ztOccurrenceSets() = default;
+  ~ztOccurrenceSets();
+  ztOccurrenceSets(const ztOccurrenceSets&) = delete;
+  ztOccurrenceSets& operator=(const ztOccurrenceSets&) = delete;
+
+  // Takes over the caller's reference to set.
+  void Adopt(ZTIRecordSet* set) { m_sets.push_back(set); }
+  PRUint32 GetSetCount() const { return static_cast<PRUint32>(m_sets.size()); }
+  ZTIRecordSet* GetSet(PRUint32 k) const { return m_sets[k]; }
+  ztOccurrenceScan NewScan() const { return ztOccurrenceScan(m_sets.size(), 0); }
+  // The records of all sets.
+  int GetRecordCount(PRUint32* puCount) const;
+  // The documents, ascending, each once.
+  int Documents(ZTIField* docIdField, ZTCursor** ppOut) const;
+  // The positions of document in every set, pooled, scanning from *pScan (from the start when
+  // null).
+  int Positions(ZTIndex* index, PRUint32 document, ztOccurrenceScan* pScan, ZTCursor** ppOut) const;
+
+ private:
+  std::vector<ZTIRecordSet*> m_sets;
+};
+
+#endif  // FRONTENDS_INDEX_DETAIL_ZTOCCURRENCESETS_H_
