@@ -1,5 +1,7 @@
 #include "tools/writer/ZTFileSystemBuilder.h"
 
+#include <utility>
+
 #include "core/ZTErrors.h"
 #include "tools/writer/detail/ztColumnTable.h"
 
@@ -33,6 +35,11 @@ std::string Configuration(const std::string& directory) {
 }
 
 }  // namespace
+
+void ZTFileSystemBuilder::AddFile(ZTBuilderFile file) {
+  if (!file.m_bBinary) file.m_content.push_back('\0');
+  m_files.push_back(std::move(file));
+}
 
 int ZTFileSystemBuilder::CheckNumbers() const {
   if (m_dirs.empty()) return ZTError(ZT_E_INVALID, "[%s] the file system has no root", kWho);
@@ -85,15 +92,16 @@ int ZTFileSystemBuilder::WriteFiles(const std::string& directory) const {
   std::vector<ztCellRow> rows;
   for (const ZTBuilderFile& f : m_files) {
     ztCellRow row = ztRow({f.m_name}, {f.m_uParent});
-    const ztCellRow texts = ztRow({f.m_title, f.m_content}, {});
-    row.insert(row.end(), texts.begin(), texts.end());
-    rows.push_back(row);
+    row.resize(4);
+    row[2].m_text = f.m_title;
+    row[3].m_pText = &f.m_content;
+    rows.push_back(std::move(row));
   }
   return ztWriteColumnTable(directory + "/files",
                             {{"NAME", 't', nullptr, kStructure},
                              {"PARENT", 'n', nullptr},
                              {"TITLE", 't', nullptr},
-                             {"CONTENT", 't', nullptr}},
+                             {"CONTENT", 'b', nullptr, nullptr, m_uContentBlock, kContentLevel}},
                             rows, false, m_uPageSize, kStructure);
 }
 
@@ -103,7 +111,9 @@ int ZTFileSystemBuilder::Write(const std::string& directory, std::string* pConfi
   if (!rc) rc = WriteDirectories(directory);
   if (!rc) rc = WriteFiles(directory);
   const std::string path = directory + "/fs.cfg";
-  if (!rc) rc = ztWriteTextFile(path, Configuration(directory), kWho);
+  if (!rc) {
+    rc = ztWriteTextFile(path, Configuration(m_configDir.empty() ? directory : m_configDir), kWho);
+  }
   if (!rc) *pConfigPath = path;
   return rc;
 }

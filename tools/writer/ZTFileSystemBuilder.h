@@ -3,7 +3,9 @@
 // the file table "files" (NAME, PARENT, TITLE, CONTENT) and the configuration "fs.cfg" that
 // names them. Directory 0 is the root. What path resolution reads (both lists, the records of
 // both tables and the names) is read whole when the file system opens; titles and contents
-// are read on demand.
+// are read on demand. Contents are zlib-compressed in blocks (a read inflates the one block
+// holding the file): a text content is stored with its terminating NUL, a binary one (media)
+// as its bytes, its length in the record.
 #ifndef TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_
 #define TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_
 
@@ -24,6 +26,7 @@ struct ZTBuilderFile {
   PRUint32 m_uParent = 0;
   std::string m_title;
   std::string m_content;
+  bool m_bBinary = false;  // the content is bytes (no terminating NUL is stored)
 };
 
 class ZTFileSystemBuilder {
@@ -34,9 +37,19 @@ class ZTFileSystemBuilder {
 
   // Numbers follow the order of the calls, from 0.
   void AddDirectory(const ZTBuilderDirectory& directory) { m_dirs.push_back(directory); }
-  void AddFile(const ZTBuilderFile& file) { m_files.push_back(file); }
+  void AddFile(ZTBuilderFile file);
   // Records per page of every table (16 unless set).
   void SetPageSize(PRUint32 records) { m_uPageSize = records; }
+  // Logical bytes per compressed block of the contents (kDefaultContentBlock unless set); 0
+  // stores them plain.
+  void SetContentBlockSize(PRUint32 bytes) { m_uContentBlock = bytes; }
+  static const PRUint32 kDefaultContentBlock = 32768;
+  // zlib level of the contents: on marked dictionary articles the default level stores a
+  // fifth less than the fastest one, at under twice its time.
+  static const int kContentLevel = 6;
+  // The directory as the configuration names it, the directory given to Write unless set:
+  // "." names the tables relative to the configuration, wherever it is written.
+  void SetConfigDirectory(const std::string& name) { m_configDir = name; }
 
   // Writes the tables and the configuration into the existing directory; the configuration's
   // path goes to *pConfigPath. A tree without a root, or a parent, child or file number naming
@@ -50,8 +63,10 @@ class ZTFileSystemBuilder {
   int WriteFiles(const std::string& directory) const;
 
   std::vector<ZTBuilderDirectory> m_dirs;
-  std::vector<ZTBuilderFile> m_files;
+  std::vector<ZTBuilderFile> m_files;  // a text content holds its NUL here
   PRUint32 m_uPageSize = 16;
+  PRUint32 m_uContentBlock = kDefaultContentBlock;
+  std::string m_configDir;  // empty: the directory given to Write
 };
 
 #endif  // TOOLS_WRITER_ZTFILESYSTEMBUILDER_H_

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <thread>
+#include <utility>
 
 #include "core/ZTErrors.h"
 #include "core/ztUTF8.h"
@@ -14,6 +16,10 @@ namespace {
 const char kAdd[] = "ZTIndexBuilder::AddDocument";
 const char kWrite[] = "ZTIndexBuilder::Write";
 const PRUint32 kMaxStructure = 255;
+// Documents cut ahead of the indexing thread: batches of kBatchDocuments, kQueuedBatches of
+// them at most.
+const size_t kBatchDocuments = 256;
+const size_t kQueuedBatches = 4;
 // Records per page of the word list's lookup tables.
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
@@ -22,7 +28,12 @@ const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x
 size_t InvalidAt(const std::string& text) {
   for (size_t i = 0; i < text.size();) {
     PRUint32 c = 0, bytes = 0;
-    if (text[i] == '\0' || CharUTF8ToUCS4(&c, text.c_str() + i, &bytes) != 0) return i;
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (byte != 0 && byte < 0x80) {  // most text is ASCII
+      ++i;
+      continue;
+    }
+    if (byte == 0 || CharUTF8ToUCS4(&c, text.c_str() + i, &bytes) != 0) return i;
     i += bytes;
   }
   return text.size();
@@ -114,10 +125,12 @@ int ZTIndexBuilder::SetStopWords(const std::vector<std::string>& words) {
   return rc;
 }
 
-int ZTIndexBuilder::CheckDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts) const {
-  if (m_documents.count(id)) {
-    return ZTError(ZT_E_INVALID, "[%s] document %u was already added", kAdd, id);
-  }
+int ZTIndexBuilder::CheckNew(PRUint32 id) const {
+  if (!m_documents.count(id)) return ZT_OK;
+  return ZTError(ZT_E_INVALID, "[%s] document %u was already added", kAdd, id);
+}
+
+int ZTIndexBuilder::CheckParts(PRUint32 id, const std::vector<ZTIndexPart>& parts) const {
   for (size_t i = 0; i < parts.size(); ++i) {
     const unsigned part = static_cast<unsigned>(i);
     if (parts[i].m_uStructure > kMaxStructure) {
@@ -150,28 +163,80 @@ PRUint32 ZTIndexBuilder::WordNumber(const std::string& word) {
   return inserted->second;
 }
 
-int ZTIndexBuilder::AddDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts,
-                                std::string* pMarked) {
-  int rc = CheckDocument(id, parts);
+int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool marked,
+                        ztCutDocument* pOut) {
+  int rc = CheckParts(id, parts);
   if (!rc) rc = Start();
-  std::vector<ztOccurrence> occurrences;
-  std::string marked;
+  pOut->m_uId = id;
   for (size_t i = 0; !rc && i < parts.size(); ++i) {
     const PRUint32 structure = parts[i].m_uStructure;
     rc = m_marker.Mark(
         parts[i].m_text,
         [&](const std::string& word) {
-          const PRUint32 position = static_cast<PRUint32>(occurrences.size());
-          occurrences.push_back({WordNumber(word), structure, position});
+          pOut->m_words.push_back({word, structure});
           return ZT_OK;
         },
-        pMarked ? &marked : nullptr);
+        marked ? &pOut->m_marked : nullptr);
   }
+  return rc;
+}
+
+int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
+  const int rc = CheckNew(document.m_uId);
   if (rc) return rc;
-  m_postings.AddDocument(id, &occurrences);
-  m_documents.insert(id);
-  if (pMarked) pMarked->swap(marked);
+  std::vector<ztOccurrence> occurrences;
+  occurrences.reserve(document.m_words.size());
+  for (const ztCutWord& word : document.m_words) {
+    const PRUint32 position = static_cast<PRUint32>(occurrences.size());
+    occurrences.push_back({WordNumber(word.m_text), word.m_uStructure, position});
+  }
+  m_postings.AddDocument(document.m_uId, &occurrences);
+  m_documents.insert(document.m_uId);
   return ZT_OK;
+}
+
+int ZTIndexBuilder::AddDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts,
+                                std::string* pMarked) {
+  ztCutDocument document;
+  int rc = CheckNew(id);
+  if (!rc) rc = Cut(id, parts, pMarked != nullptr, &document);
+  if (!rc) rc = AddCut(document);
+  if (!rc && pMarked) pMarked->swap(document.m_marked);
+  return rc;
+}
+
+int ZTIndexBuilder::CutAll(PRUint32 count, const PartsOf& partsOf, ztCutQueue* pQueue) {
+  int rc = ZT_OK;
+  ztCutBatch batch;
+  for (PRUint32 id = 0; id < count && !rc; ++id) {
+    batch.emplace_back();
+    rc = Cut(id, partsOf(id), true, &batch.back());
+    if (rc) batch.pop_back();
+    if ((rc || batch.size() == kBatchDocuments || id + 1 == count) && !batch.empty()) {
+      if (!pQueue->Push(std::move(batch))) break;
+      batch.clear();
+    }
+  }
+  pQueue->Close();
+  return rc;
+}
+
+int ZTIndexBuilder::AddDocuments(PRUint32 count, const PartsOf& partsOf, const Marked& marked) {
+  int rc = Start();
+  if (rc) return rc;
+  ztCutQueue queue(kQueuedBatches);
+  int cutRc = ZT_OK;
+  std::thread cutter([&] { cutRc = CutAll(count, partsOf, &queue); });
+  ztCutBatch batch;
+  while (!rc && queue.Pop(&batch)) {
+    for (size_t i = 0; !rc && i < batch.size(); ++i) {
+      rc = AddCut(batch[i]);
+      if (!rc) rc = marked(batch[i].m_uId, std::move(batch[i].m_marked));
+    }
+  }
+  queue.Close();
+  cutter.join();
+  return cutRc ? cutRc : rc;
 }
 
 std::vector<PRUint32> ZTIndexBuilder::WordOrder() const {
@@ -196,16 +261,18 @@ int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWord
     words.AddWord(std::move(word));
   }
   if (!rc) rc = tables.Finish();
-  words.SetWordLink("DOCS", "docs");
+  words.SetWordLink("DOCS", "docs", tables.GetDocRows());
   words.SetSimplifier(m_pSimplifier);
   words.SetPageSize(kLookupPageSize);
+  words.SetTextBlockSize(m_uTextBlock);
+  words.SetCrossReferences(false);
   words.AddConfiguration(kWildCards);
+  if (!m_configDir.empty()) words.SetConfigDirectory(Normalised(m_configDir));
   return rc ? rc : words.Write(directory, pWordList);
 }
 
-std::string ZTIndexBuilder::Configuration(const std::string& directory,
-                                          const std::string& wordList) const {
-  std::string text = "[WILDCARDWORDLIST]\nPATH=" + wordList + "\n";
+std::string ZTIndexBuilder::Configuration(const std::string& directory) const {
+  std::string text = "[WILDCARDWORDLIST]\nPATH=" + directory + "/wordlist.cfg\n";
   text += "[WORDTABLE]\nDOCLINKFIELD=DOCS\nDOCIDFIELD=DOCID\nSTRUCTUREFIELD=STRUCT\n";
   if (m_bPositions) text += "OCCLINKFIELD=OCCS\nOCCFIELD=POS\n";
   text += "[SEPARATORS]\nHARD=" + HexList(m_hard) + "\nSOFT=" + HexList(m_soft) +
@@ -222,7 +289,8 @@ int ZTIndexBuilder::Write(const std::string& given, std::string* pConfigPath) co
   if (!rc && !m_stopWords.empty())
     rc = ztWriteTextFile(directory + "/stopwords.txt", Lines(m_stopWords), kWrite);
   const std::string path = directory + "/index.cfg";
-  if (!rc) rc = ztWriteTextFile(path, Configuration(directory, wordList), kWrite);
+  const std::string named = m_configDir.empty() ? directory : Normalised(m_configDir);
+  if (!rc) rc = ztWriteTextFile(path, Configuration(named), kWrite);
   if (!rc) *pConfigPath = path;
   return rc;
 }

@@ -14,12 +14,14 @@
 
 #include <prtypes.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
+#include "tools/writer/detail/ztCutQueue.h"
 #include "tools/writer/detail/ztPostings.h"
 #include "tools/writer/detail/ztWordMarker.h"
 
@@ -61,23 +63,47 @@ class ZTIndexBuilder {
   // size on disk, but a reader inflates a whole table into memory on first use. Off unless set.
   void SetRecordCompression(bool compressed) { m_bCompressed = compressed; }
 
+  // Compresses the texts of the word list in blocks (ZTWordListBuilder::SetTextBlockSize).
+  void SetTextBlockSize(PRUint32 bytes) { m_uTextBlock = bytes; }
+  // The directory as the configuration names it, the directory given to Write unless set:
+  // "." names the tables and lists relative to the configuration, wherever it is written.
+  void SetConfigDirectory(const std::string& name) { m_configDir = name; }
+
   // Indexes a document; positions run on across its parts. *pMarked (may be null) gets the
   // marked HTML of all parts. A repeated id, a structure value above 255, or a text that is
   // not UTF-8 or holds a NUL byte is refused with 1 and leaves the index unchanged.
   int AddDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts, std::string* pMarked);
+
+  typedef std::function<std::vector<ZTIndexPart>(PRUint32 id)> PartsOf;
+  typedef std::function<int(PRUint32 id, std::string&& marked)> Marked;
+  // Indexes the documents 0 to count - 1 as AddDocument does, on two threads: another one
+  // calls partsOf for each document in turn and cuts its words while this one adds them and
+  // hands each document's marked HTML to marked, in order. The first failure (of a document,
+  // or marked's non-zero code) stops and is returned; the documents before it stay indexed.
+  int AddDocuments(PRUint32 count, const PartsOf& partsOf, const Marked& marked);
+
+  // The occurrences indexed so far: the words marked in all documents.
+  PRUint64 GetOccurrenceCount() const { return m_postings.GetOccurrenceCount(); }
 
   // Writes the index into the existing directory; the configuration's path goes to
   // *pConfigPath.
   int Write(const std::string& directory, std::string* pConfigPath) const;
 
  private:
-  int CheckDocument(PRUint32 id, const std::vector<ZTIndexPart>& parts) const;
+  int CheckParts(PRUint32 id, const std::vector<ZTIndexPart>& parts) const;
+  int CheckNew(PRUint32 id) const;
+  // Cuts and marks a document without touching the index (only the marker).
+  int Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool marked, ztCutDocument* pOut);
+  // Cuts the documents 0 to count - 1 into the queue, then closes it.
+  int CutAll(PRUint32 count, const PartsOf& partsOf, ztCutQueue* pQueue);
+  // Numbers the words of a cut document and adds its postings.
+  int AddCut(const ztCutDocument& document);
   int Start();
   PRUint32 WordNumber(const std::string& word);
   // The numbers of the words that occur, in the byte order of their texts.
   std::vector<PRUint32> WordOrder() const;
   int WriteTables(const std::string& directory, std::string* pWordList) const;
-  std::string Configuration(const std::string& directory, const std::string& wordList) const;
+  std::string Configuration(const std::string& directory) const;
 
   ztIStringSimplifier* m_pSimplifier = nullptr;
   std::vector<PRUint32> m_hard;
@@ -86,6 +112,8 @@ class ZTIndexBuilder {
   std::vector<std::string> m_stopWords;
   bool m_bPositions = true;
   bool m_bCompressed = false;
+  PRUint32 m_uTextBlock = 0;
+  std::string m_configDir;  // empty: the directory given to Write
   bool m_bStarted = false;  // the marker is set up: the separators are fixed
   ztWordMarker m_marker;
   std::unordered_map<std::string, PRUint32> m_numbers;  // word -> its number

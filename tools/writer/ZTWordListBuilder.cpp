@@ -15,7 +15,7 @@ namespace {
 const char kWho[] = "ZTWordListBuilder::Write";
 const PRUint32 kLinkPageSize = 64;
 
-typedef std::vector<std::pair<std::string, PRUint32>> Keys;
+typedef ZTWordListBuilder::Keys Keys;
 
 // Sorted by key (bytes), then by number.
 Keys Sorted(Keys keys) {
@@ -31,13 +31,6 @@ Keys Reversed(const Keys& keys) {
                           static_cast<PRUint32>(i));
   }
   return Sorted(reversed);
-}
-
-int WriteKeyed(const std::string& path, const char* numField, const Keys& keys, PRUint32 pageSize) {
-  std::vector<ztCellRow> rows;
-  for (const auto& key : keys) rows.push_back(ztRow({key.first}, {key.second}));
-  return ztWriteColumnTable(path, {{"KEY", 't', nullptr}, {numField, 'n', nullptr}}, rows, true,
-                            pageSize);
 }
 
 std::string Section(const std::string& directory, const char* section, const char* table,
@@ -58,6 +51,10 @@ int ZTWordListBuilder::CheckLinks() const {
       return ZTError(ZT_E_INVALID, "[%s] word %u refers to word %d; there are %u words", kWho,
                      static_cast<unsigned>(i), word.m_iSee, static_cast<unsigned>(m_words.size()));
     }
+    if (!m_bCrossReferences && (word.m_iSee >= 0 || !word.m_variants.empty())) {
+      return ZTError(ZT_E_INVALID, "[%s] word %u has links but the list has no cross references",
+                     kWho, static_cast<unsigned>(i));
+    }
     for (int variant : word.m_variants) {
       if (!ValidWord(variant, m_words.size())) {
         return ZTError(ZT_E_INVALID, "[%s] word %u has the variant %d; there are %u words", kWho,
@@ -68,9 +65,20 @@ int ZTWordListBuilder::CheckLinks() const {
   return ZT_OK;
 }
 
-void ZTWordListBuilder::SetWordLink(const std::string& field, const std::string& table) {
+int ZTWordListBuilder::WriteKeyed(const std::string& path, const char* numField,
+                                  const Keys& keys) const {
+  std::vector<ztCellRow> rows;
+  for (const auto& key : keys) rows.push_back(ztRow({key.first}, {key.second}));
+  return ztWriteColumnTable(
+      path, {{"KEY", 't', nullptr, nullptr, m_uTextBlock}, {numField, 'n', nullptr}}, rows, true,
+      m_uPageSize);
+}
+
+void ZTWordListBuilder::SetWordLink(const std::string& field, const std::string& table,
+                                    PRInt64 linkedRows) {
   m_linkField = field;
   m_linkTable = table;
+  m_iLinkRows = linkedRows;
 }
 
 int ZTWordListBuilder::WriteWords(const std::string& directory) const {
@@ -79,19 +87,28 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
   for (size_t i = 0; i < m_words.size(); ++i) {
     const ZTBuilderWord& word = m_words[i];
     const PRUint32 see = word.m_iSee < 0 ? static_cast<PRUint32>(i) : word.m_iSee;
-    ztCellRow row = ztRow({word.m_text}, {see});
-    row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
-                             static_cast<PRUint32>(word.m_variants.size())));
+    ztCellRow row = m_bCrossReferences ? ztRow({word.m_text}, {see}) : ztRow({word.m_text}, {});
+    if (m_bCrossReferences) {
+      row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
+                               static_cast<PRUint32>(word.m_variants.size())));
+    }
     if (linked) row.push_back(ztLinkCell(word.m_uLinkFirst, word.m_uLinkCount));
-    for (int v : word.m_variants) variants.push_back(ztRow({""}, {static_cast<PRUint32>(v)}));
-    rows.push_back(row);
+    for (int v : word.m_variants) variants.push_back(ztRow({}, {static_cast<PRUint32>(v)}));
+    rows.push_back(std::move(row));
   }
-  std::vector<ztColumn> columns = {
-      {"WORD", 't', nullptr}, {"SEE", 'n', nullptr}, {"VARIANTS", 'l', "variants"}};
-  if (linked) columns.push_back({m_linkField.c_str(), 'l', m_linkTable.c_str()});
-  int rc = ztWriteColumnTable(directory + "/variants",
-                              {{"NAME", 't', nullptr}, {"WORDNO", 'n', nullptr}}, variants, false,
-                              kLinkPageSize);
+  std::vector<ztColumn> columns = {{"WORD", 't', nullptr, nullptr, m_uTextBlock}};
+  if (m_bCrossReferences) {
+    columns.push_back({"SEE", 'n', nullptr});
+    columns.push_back(
+        {"VARIANTS", 'l', "variants", nullptr, 0, -1, static_cast<PRInt64>(variants.size())});
+  }
+  if (linked) {
+    columns.push_back({m_linkField.c_str(), 'l', m_linkTable.c_str(), nullptr, 0, -1, m_iLinkRows});
+  }
+  int rc = m_bCrossReferences
+               ? ztWriteColumnTable(directory + "/variants", {{"WORDNO", 'n', nullptr}}, variants,
+                                    false, kLinkPageSize)
+               : ZT_OK;
   if (rc) return rc;
   return ztWriteColumnTable(directory + "/words", columns, rows, false, kLinkPageSize);
 }
@@ -120,19 +137,20 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
     ztCellRow row = ztRow({group.first}, {});
     row.push_back(ztLinkCell(static_cast<PRUint32>(links.size()),
                              static_cast<PRUint32>(group.second.size())));
-    for (PRUint32 record : group.second) links.push_back(ztRow({""}, {record}));
+    for (PRUint32 record : group.second) links.push_back(ztRow({}, {record}));
     caps.push_back(row);
     capKeys.emplace_back(group.first, static_cast<PRUint32>(capKeys.size()));
   }
-  int rc = ztWriteColumnTable(directory + "/caplinks",
-                              {{"NAME", 't', nullptr}, {"LOOKUPNO", 'n', nullptr}}, links, false,
+  int rc = ztWriteColumnTable(directory + "/caplinks", {{"LOOKUPNO", 'n', nullptr}}, links, false,
                               kLinkPageSize);
   if (!rc) {
-    rc = ztWriteColumnTable(directory + "/caplookup",
-                            {{"KEY", 't', nullptr}, {"TARGETS", 'l', "caplinks"}}, caps, true,
-                            m_uPageSize);
+    rc = ztWriteColumnTable(
+        directory + "/caplookup",
+        {{"KEY", 't', nullptr, nullptr, m_uTextBlock},
+         {"TARGETS", 'l', "caplinks", nullptr, 0, -1, static_cast<PRInt64>(links.size())}},
+        caps, true, m_uPageSize);
   }
-  if (!rc) rc = WriteKeyed(directory + "/revcaplookup", "CAPNO", Reversed(capKeys), m_uPageSize);
+  if (!rc) rc = WriteKeyed(directory + "/revcaplookup", "CAPNO", Reversed(capKeys));
   return rc;
 }
 
@@ -155,11 +173,13 @@ int ZTWordListBuilder::Write(const std::string& directory, std::string* pConfigP
   }
   exact = Sorted(exact);
   if (!rc) rc = WriteWords(directory);
-  if (!rc) rc = WriteKeyed(directory + "/lookup", "WORDNO", exact, m_uPageSize);
-  if (!rc) rc = WriteKeyed(directory + "/revlookup", "LOOKUPNO", Reversed(exact), m_uPageSize);
+  if (!rc) rc = WriteKeyed(directory + "/lookup", "WORDNO", exact);
+  if (!rc) rc = WriteKeyed(directory + "/revlookup", "LOOKUPNO", Reversed(exact));
   if (!rc && m_pSimplifier) rc = WriteSimplified(directory, exact);
   const std::string path = directory + "/wordlist.cfg";
-  if (!rc) rc = ztWriteTextFile(path, Configuration(directory), kWho);
+  if (!rc) {
+    rc = ztWriteTextFile(path, Configuration(m_configDir.empty() ? directory : m_configDir), kWho);
+  }
   if (!rc) *pConfigPath = path;
   return rc;
 }

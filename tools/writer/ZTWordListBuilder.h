@@ -26,20 +26,36 @@ struct ZTBuilderWord {
 
 class ZTWordListBuilder {
  public:
+  // Key texts, each with a record number.
+  typedef std::vector<std::pair<std::string, PRUint32>> Keys;
+
   ZTWordListBuilder() = default;
   ZTWordListBuilder(const ZTWordListBuilder&) = delete;
   ZTWordListBuilder& operator=(const ZTWordListBuilder&) = delete;
 
   void AddWord(ZTBuilderWord word) { m_words.push_back(std::move(word)); }
   // Adds the link field named field to the word table, linking each word's range
-  // (m_uLinkFirst, m_uLinkCount) in the sibling table whose directory name is table.
-  void SetWordLink(const std::string& field, const std::string& table);
+  // (m_uLinkFirst, m_uLinkCount) in the sibling table whose directory name is table. With the
+  // sibling's record count (negative: unknown), ranges that follow each other to its end are stored
+  // without COUNT.
+  void SetWordLink(const std::string& field, const std::string& table, PRInt64 linkedRows = -1);
   // Simplifies the keys of the simplified tables; none are written without one. Not owned.
   void SetSimplifier(ztIStringSimplifier* simplifier) { m_pSimplifier = simplifier; }
+  // Without cross references the word table has neither SEE nor VARIANTS and there is no
+  // "variants" table: for lists whose words link to no other word, such as an index's. A word
+  // with a SEE or variants is then refused. On unless set.
+  void SetCrossReferences(bool on) { m_bCrossReferences = on; }
   // Records per page of the lookup tables (4 unless set).
   void SetPageSize(PRUint32 records) { m_uPageSize = records; }
+  // Compresses the word texts and the keys of the lookup tables in blocks of that many logical
+  // bytes (a page of keys is never split); 0, the default, stores them plain. A look-up then
+  // inflates the block holding its page.
+  void SetTextBlockSize(PRUint32 bytes) { m_uTextBlock = bytes; }
   // Lines appended to the configuration (wildcards, links, ...).
   void AddConfiguration(const std::string& lines) { m_extra += lines; }
+  // The directory as the configuration names it, the directory given to Write unless set:
+  // "." names the tables relative to the configuration, wherever it is written.
+  void SetConfigDirectory(const std::string& name) { m_configDir = name; }
 
   // Writes the tables and the configuration into the existing directory; the configuration's
   // path goes to *pConfigPath. A cross reference or variant naming no word is refused.
@@ -49,17 +65,21 @@ class ZTWordListBuilder {
   int CheckLinks() const;
   int WriteWords(const std::string& directory) const;
   // exact: the exact keys in order, each with its word's number.
-  int WriteSimplified(const std::string& directory,
-                      const std::vector<std::pair<std::string, PRUint32>>& exact) const;
+  int WriteSimplified(const std::string& directory, const Keys& exact) const;
   int Simplified(const std::string& text, std::string* pOut) const;
+  int WriteKeyed(const std::string& path, const char* numField, const Keys& keys) const;
   std::string Configuration(const std::string& directory) const;
 
   std::vector<ZTBuilderWord> m_words;
   ztIStringSimplifier* m_pSimplifier = nullptr;
   PRUint32 m_uPageSize = 4;
+  PRUint32 m_uTextBlock = 0;
+  bool m_bCrossReferences = true;
   std::string m_extra;
   std::string m_linkField;  // empty: no link field
   std::string m_linkTable;
+  PRInt64 m_iLinkRows = -1;  // the linked table's records, negative when unknown
+  std::string m_configDir;   // empty: the directory given to Write
 };
 
 #endif  // TOOLS_WRITER_ZTWORDLISTBUILDER_H_

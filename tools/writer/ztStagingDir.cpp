@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 
 #include "core/ZTErrors.h"
@@ -11,7 +12,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string SiblingName(const std::string& target, const char* what) {
-  static unsigned s_counter = 0;
+  static std::atomic<unsigned> s_counter(0);
   return target + "." + what + "-" + std::to_string(getpid()) + "-" + std::to_string(++s_counter);
 }
 

@@ -2,20 +2,70 @@
 
 #include <prio.h>
 
+#include <algorithm>
+
 #include "core/ZTErrors.h"
 #include "tools/writer/ZTTableWriter.h"
 
 namespace {
 
-int Declare(ZTTableWriter* writer, const ztColumn& column, int* piField) {
-  if (column.m_cKind == 't') {
-    ZTDataFieldSpec spec;
-    spec.m_pcOpenMode = column.m_pcOpenMode;
-    return writer->AddDataField(column.m_pcName, spec, piField);
+// The largest values a column holds: numbers or link starts, and the total and largest length
+// of its texts or link counts; for links, whether their ranges follow each other.
+struct Extent {
+  PRUint64 m_uFirst = 0;
+  PRUint64 m_uCount = 0;
+  bool m_bConsecutive = true;  // links: each range begins where the previous one ends
+  PRUint64 m_uEnd = 0;         // links: where the last range ends
+};
+
+bool IsData(const ztColumn& column) {
+  return column.m_cKind == 't' || column.m_cKind == 'b';
+}
+
+Extent Measure(const std::vector<ztCellRow>& rows, size_t c, char kind) {
+  Extent extent;
+  for (const ztCellRow& row : rows) {
+    const ztCell& cell = row[c];
+    if (kind == 't' || kind == 'b') {
+      const PRUint64 length = cell.Text().size() + (kind == 't' ? 1 : 0);
+      extent.m_uFirst += length;
+      extent.m_uCount = std::max(extent.m_uCount, length);
+      continue;
+    }
+    if (&row != &rows.front() && cell.m_uNum != extent.m_uEnd) extent.m_bConsecutive = false;
+    extent.m_uEnd = PRUint64(cell.m_uNum) + cell.m_uCount;
+    extent.m_uFirst = std::max<PRUint64>(extent.m_uFirst, cell.m_uNum);
+    extent.m_uCount = std::max<PRUint64>(extent.m_uCount, cell.m_uCount);
   }
-  if (column.m_cKind == 'n') return writer->AddNumField(column.m_pcName, "ULONG", piField);
+  return extent;
+}
+
+// Without COUNT a range ends where the next one begins, the last one at the sibling's end.
+bool NeedsCount(const ztColumn& column, const Extent& extent) {
+  return !extent.m_bConsecutive || column.m_iLinkedRows < 0 ||
+         extent.m_uEnd != static_cast<PRUint64>(column.m_iLinkedRows);
+}
+
+int Declare(ZTTableWriter* writer, const ztColumn& column, const Extent& extent, int* piField) {
+  if (IsData(column)) {
+    ZTDataFieldSpec spec;
+    spec.m_pcOffsetType = ztUnsignedType(extent.m_uFirst);
+    spec.m_pcCountType = ztUnsignedType(extent.m_uCount);
+    spec.m_pcOpenMode = column.m_pcOpenMode;
+    spec.m_bCompressed = column.m_uBlockSize > 0;
+    int rc = spec.m_bCompressed ? writer->SetBlockSize(column.m_uBlockSize) : ZT_OK;
+    if (!rc && spec.m_bCompressed && column.m_iLevel >= 0) {
+      rc = writer->SetCompressionLevel(column.m_iLevel);
+    }
+    return rc ? rc : writer->AddDataField(column.m_pcName, spec, piField);
+  }
+  if (column.m_cKind == 'n') {
+    return writer->AddNumField(column.m_pcName, ztUnsignedType(extent.m_uFirst), piField);
+  }
   ZTLinkFieldSpec spec;
   std::string table = std::string("../") + column.m_pcTable;
+  spec.m_pcOffsetType = ztUnsignedType(extent.m_uFirst);
+  spec.m_pcCountType = NeedsCount(column, extent) ? ztUnsignedType(extent.m_uCount) : nullptr;
   spec.m_pcTable = table.c_str();
   return writer->AddLinkField(column.m_pcName, spec, piField);
 }
@@ -23,13 +73,24 @@ int Declare(ZTTableWriter* writer, const ztColumn& column, int* piField) {
 void Fill(ZTWriterRow* out, const std::vector<ztColumn>& columns, const ztCellRow& row) {
   for (size_t c = 0; c < columns.size(); ++c) {
     const int field = static_cast<int>(c);
-    if (columns[c].m_cKind == 't') out->SetText(field, row[c].m_text.c_str());
-    if (columns[c].m_cKind == 'n') out->SetNum(field, row[c].m_uNum);
-    if (columns[c].m_cKind == 'l') out->SetLink(field, row[c].m_uNum, row[c].m_uCount);
+    const ztCell& cell = row[c];
+    if (columns[c].m_cKind == 't') out->SetText(field, cell.Text().c_str());
+    if (columns[c].m_cKind == 'b') {
+      out->SetData(field, cell.Text().data(), static_cast<PRUint32>(cell.Text().size()));
+    }
+    if (columns[c].m_cKind == 'n') out->SetNum(field, cell.m_uNum);
+    if (columns[c].m_cKind == 'l') out->SetLink(field, cell.m_uNum, cell.m_uCount);
   }
 }
 
 }  // namespace
+
+const char* ztUnsignedType(PRUint64 max) {
+  if (max <= 0xFF) return "UBYTE";
+  if (max <= 0xFFFF) return "USHORT";
+  if (max <= 0xFFFFFF) return "U24";
+  return "ULONG";
+}
 
 ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint32>& numbers) {
   ztCellRow row;
@@ -56,7 +117,9 @@ int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& col
                        const char* openMode) {
   ZTTableWriter writer;
   int rc = 0, field = -1;
-  for (size_t c = 0; rc == 0 && c < columns.size(); ++c) rc = Declare(&writer, columns[c], &field);
+  for (size_t c = 0; rc == 0 && c < columns.size(); ++c) {
+    rc = Declare(&writer, columns[c], Measure(rows, c, columns[c].m_cKind), &field);
+  }
   if (rc == 0 && keyed) rc = writer.SetLookupField(0);
   if (rc == 0) rc = writer.SetPageSize(pageSize);
   if (rc == 0 && openMode) rc = writer.SetOpenMode(openMode);

@@ -1,21 +1,16 @@
 #include "tools/writer/detail/ztOccurrenceTables.h"
 
 #include "core/ZTErrors.h"
-
-const char* ztUnsignedType(PRUint64 max) {
-  if (max <= 0xFF) return "UBYTE";
-  if (max <= 0xFFFF) return "USHORT";
-  if (max <= 0xFFFFFF) return "U24";
-  return "ULONG";
-}
+#include "tools/writer/detail/ztColumnTable.h"
 
 int ztOccurrenceTables::DeclareDocs() {
   int rc = m_docs.AddNumField("DOCID", ztUnsignedType(m_postings.GetMaxDocument()), &m_iDocId);
   if (!rc) rc = m_docs.AddNumField("STRUCT", "UBYTE", &m_iStruct);
   if (rc || !m_bPositions) return rc;
   ZTLinkFieldSpec spec;
+  // The ranges of consecutive records follow each other: each one ends where the next begins.
   spec.m_pcOffsetType = ztUnsignedType(m_postings.GetOccurrenceCount());
-  spec.m_pcCountType = ztUnsignedType(m_postings.GetMaxRecordPositions());
+  spec.m_pcCountType = nullptr;
   spec.m_pcTable = "../occs";
   return m_docs.AddLinkField("OCCS", spec, &m_iOccs);
 }

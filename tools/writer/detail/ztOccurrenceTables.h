@@ -12,9 +12,6 @@
 #include "tools/writer/ZTTableWriter.h"
 #include "tools/writer/detail/ztPostings.h"
 
-// The narrowest unsigned field type holding max: "UBYTE", "USHORT", "U24" or "ULONG".
-const char* ztUnsignedType(PRUint64 max);
-
 class ztOccurrenceTables {
  public:
   explicit ztOccurrenceTables(const ztPostings& postings) : m_postings(postings) {}
@@ -26,6 +23,8 @@ class ztOccurrenceTables {
   // Writes the word's records; *puFirst and *puCount get their range in "docs".
   int AddWord(PRUint32 word, PRUint32* puFirst, PRUint32* puCount);
   int Finish();
+  // Records written to "docs".
+  PRUint32 GetDocRows() const { return m_uDocRows; }
 
  private:
   int DeclareDocs();

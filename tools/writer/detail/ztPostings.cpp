@@ -63,7 +63,6 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
   m_uRecords += starts.size() - 1;
   for (size_t s = 0; s + 1 < starts.size(); ++s) {
     const PRUint32 positions = static_cast<PRUint32>(starts[s + 1] - starts[s]);
-    m_uMaxRecordPositions = std::max(m_uMaxRecordPositions, positions);
     PutNumber(&list.m_bytes, occurrences[starts[s]].m_uStructure);
     PutNumber(&list.m_bytes, positions);
     PRUint32 last = 0;

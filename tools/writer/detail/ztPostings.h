@@ -37,7 +37,6 @@ class ztPostings {
   // Figures that size the fields of the tables written from the postings.
   PRUint32 GetMaxDocument() const { return m_uMaxDocument; }
   PRUint32 GetMaxPosition() const { return m_uMaxPosition; }
-  PRUint32 GetMaxRecordPositions() const { return m_uMaxRecordPositions; }
   PRUint64 GetRecordCount() const { return m_uRecords; }
   PRUint64 GetOccurrenceCount() const { return m_uOccurrences; }
 
@@ -62,7 +61,6 @@ class ztPostings {
   std::vector<List> m_lists;  // by word number
   PRUint32 m_uMaxDocument = 0;
   PRUint32 m_uMaxPosition = 0;
-  PRUint32 m_uMaxRecordPositions = 0;
   PRUint64 m_uRecords = 0;
   PRUint64 m_uOccurrences = 0;
 };

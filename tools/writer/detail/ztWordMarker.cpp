@@ -5,6 +5,7 @@
 #include <prprf.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <new>
 
 #include "core/ZTErrors.h"
@@ -115,7 +116,11 @@ void ztWordMarker::Decode(const char* text, size_t length) {
     PRUint32 c = 0, bytes = 0;
     size_t reference = 0;
     m_offsets.push_back(i);
-    if (ztDecodeHtmlEntity(text + i, length - i, &c, &reference)) {
+    const unsigned char byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80 && byte != '&') {  // most text is ASCII
+      c = byte;
+      ++i;
+    } else if (ztDecodeHtmlEntity(text + i, length - i, &c, &reference)) {
       i += reference;
     } else {
       CharUTF8ToUCS4(&c, text + i, &bytes);
@@ -129,13 +134,20 @@ void ztWordMarker::Decode(const char* text, size_t length) {
 
 int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, const Sink& sink,
                            std::string* pOut) {
-  PRUint32 written = 0;
-  int rc = UCS4LenToUTF8Buffer(&m_pcWord, &m_uWordCapacity, &written, m_chars.data() + first, count,
-                               PR_TRUE);
-  if (!rc) rc = sink(std::string(m_pcWord, written));
+  const char* begin = text + m_offsets[first];
+  const size_t length = m_offsets[first + count] - m_offsets[first];
+  int rc = ZT_OK;
+  if (!std::memchr(begin, '&', length)) {  // no reference: the word is the text as written
+    rc = sink(std::string(begin, length));
+  } else {
+    PRUint32 written = 0;
+    rc = UCS4LenToUTF8Buffer(&m_pcWord, &m_uWordCapacity, &written, m_chars.data() + first, count,
+                             PR_TRUE);
+    if (!rc) rc = sink(std::string(m_pcWord, written));
+  }
   if (rc || !pOut) return rc;
   pOut->append(kOpen);
-  pOut->append(text + m_offsets[first], m_offsets[first + count] - m_offsets[first]);
+  pOut->append(begin, length);
   pOut->append(kClose);
   return ZT_OK;
 }

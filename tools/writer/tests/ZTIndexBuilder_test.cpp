@@ -262,6 +262,42 @@ TEST(ZTIndexBuilder, RefusesBadDocumentsAndStaysUnchanged) {
   }
 }
 
+// Documents of the two-thread tests; document bad (if any) has a structure value refused.
+std::vector<ZTIndexPart> PartsOf(PRUint32 id, PRUint32 bad) {
+  return {{"<b>w" + std::to_string(id % 7) + "</b> common", id == bad ? 256u : 2u}};
+}
+
+TEST(ZTIndexBuilder, IndexesDocumentsOnTwoThreadsAsOneByOne) {
+  // More documents than one batch; the second call fails at document 300, the third when the
+  // receiver of the marked texts refuses document 10.
+  const struct {
+    PRUint32 m_uBad;
+    int m_iRefuseAt;
+    int m_iRc;
+    PRUint32 m_uIndexed;
+  } cases[] = {{9999, -1, 0, 600}, {300, -1, 1, 300}, {9999, 10, 7, 11}};
+  for (const auto& c : cases) {
+    ztTempDir threaded, serial;
+    ZTIndexBuilder builder, expected;
+    std::vector<PRUint32> order;
+    ztTakeLog();
+    const int rc = builder.AddDocuments(
+        600, [&](PRUint32 id) { return PartsOf(id, c.m_uBad); },
+        [&](PRUint32 id, std::string&& marked) {
+          std::string alone;
+          EXPECT_EQ(expected.AddDocument(id, PartsOf(id, c.m_uBad), &alone), 0);
+          EXPECT_EQ(marked, alone) << id;
+          order.push_back(id);
+          return static_cast<int>(id) == c.m_iRefuseAt ? 7 : 0;
+        });
+    EXPECT_EQ(rc, c.m_iRc) << ztTakeLog();
+    ASSERT_EQ(order.size(), c.m_uIndexed);
+    for (PRUint32 i = 0; i < order.size(); ++i) ASSERT_EQ(order[i], i);
+    EXPECT_EQ(builder.GetOccurrenceCount(), 2 * c.m_uIndexed);
+    EXPECT_EQ(Written(builder, threaded), Written(expected, serial));
+  }
+}
+
 TEST(ZTIndexBuilder, TheWordListFindsWordsWithWildcardsAndWithoutCase) {
   ztTempDir dir;
   ztIStringSimplifier* simplifier = ztCreateSimplifier(ZTWordList::kDefaultSimplifierURL);

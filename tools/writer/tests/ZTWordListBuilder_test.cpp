@@ -65,6 +65,26 @@ TEST(WordListBuilderTest, LinksToMissingWordsAreRefused) {
   }
 }
 
+TEST(WordListBuilderTest, WithoutCrossReferencesWordsCarryNoLinks) {
+  ztTempDir dir;
+  ZTWordListBuilder builder;
+  builder.SetCrossReferences(false);
+  builder.AddWord({"a", -1, {}});
+  std::string config;
+  ASSERT_EQ(builder.Write(dir.path(), &config), 0) << ztTakeLog();
+  const std::string words = ztReadFile(dir.File("words/config.cft"));
+  EXPECT_EQ(words.find("$SEE"), std::string::npos) << words;
+  EXPECT_EQ(words.find("$VARIANTS"), std::string::npos) << words;
+  EXPECT_TRUE(ztReadFile(dir.File("variants/config.cft")).empty());
+  // A link would be lost: refused.
+  ztTempDir other;
+  builder.AddWord({"b", 0, {}});
+  ztTakeLog();
+  EXPECT_EQ(builder.Write(other.path(), &config), 1);
+  EXPECT_NE(ztTakeLog().find("word 1 has links but the list has no cross references"),
+            std::string::npos);
+}
+
 TEST(WordListBuilderTest, AMissingDirectoryFails) {
   ZTWordListBuilder builder;
   builder.AddWord({"a", -1, {}});

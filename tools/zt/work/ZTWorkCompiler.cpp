@@ -5,16 +5,20 @@
 
 #include <chrono>
 #include <cstdio>
+#include <thread>
+#include <utility>
 
 #include "core/ZTErrors.h"
 #include "core/ZTFactory.h"
+#include "core/ZTRefCount.h"
 #include "core/ztIStringSimplifier.h"
-#include "tools/writer/ZTFileSystemBuilder.h"
 #include "tools/writer/ZTIndexBuilder.h"
 #include "tools/writer/detail/ztColumnTable.h"
 #include "tools/zt/work/ztDirectory.h"
 #include "tools/zt/work/ztHeadwordTables.h"
+#include "tools/zt/work/ztWorkFileTree.h"
 #include "tools/zt/work/ztWorkLayout.h"
+#include "tools/zt/ztFileBytes.h"
 #include "tools/zt/ztHtmlText.h"
 
 const char* const ZTWorkCompiler::kDefaultSimplifier = "simplifier:unicode:uni_case,uni_comp";
@@ -24,11 +28,15 @@ namespace {
 const char kWho[] = "zt build";
 const PRUint32 kProgressStep = 10000;
 
+// The article's title: the main headword unless the entry has one.
+const std::string& Title(const ZTSourceEntry& entry) {
+  return entry.m_title.empty() ? entry.m_headwords[0] : entry.m_title;
+}
+
 // The title part of an article (marked and indexed as a title) and its body.
 std::vector<ZTIndexPart> Parts(const ZTSourceEntry& entry) {
-  const std::string& title = entry.m_title.empty() ? entry.m_headwords[0] : entry.m_title;
   std::string heading = "<h1>";
-  ztAppendHtmlEscaped(&heading, title);
+  ztAppendHtmlEscaped(&heading, Title(entry));
   return {{heading + "</h1>\n", ztTitleStructure(entry.m_iTitleLevel)},
           {entry.m_html, kZtBodyStructure}};
 }
@@ -45,28 +53,49 @@ std::string Description(const ZTSourceManifest& manifest, const ZTCompileSummary
          "\n[FILESYSTEM]\nPATH=" + kZtArticleConfig + "\n";
 }
 
-PRUint64 MarkedWords(const std::string& marked) {
-  PRUint64 count = 0;
-  for (size_t at = marked.find("<?ZT W?>"); at != std::string::npos;
-       at = marked.find("<?ZT W?>", at + 1))
-    ++count;
-  return count;
-}
-
 int MakeDirectory(const std::string& path) {
   if (mkdir(path.c_str(), 0755) == 0) return ZT_OK;
   return ZTError(ZT_E_FAILED, "[%s] Could not create %s", kWho, path.c_str());
 }
 
-int CopyMedia(const ZTSource& source, const std::string& staging) {
-  int rc = MakeDirectory(staging + "/" + kZtMediaDir);
+// Runs first in a thread of its own while second runs here; the first failure's code.
+int Together(const std::function<int()>& first, const std::function<int()>& second) {
+  int rcFirst = ZT_OK;
+  std::thread thread([&] { rcFirst = first(); });
+  const int rcSecond = second();
+  thread.join();
+  return rcFirst ? rcFirst : rcSecond;
+}
+
+int CheckHeadwords(const ZTSource& source) {
   for (const ZTSourceEntry& entry : source.m_entries) {
-    for (const ZTSourceMedia& media : entry.m_media) {
-      const std::string to = staging + "/" + kZtMediaDir + "/" + media.m_file;
-      if (rc == ZT_OK && !ztExists(to)) rc = ztCopyFile(source.m_mediaDir + "/" + media.m_file, to);
+    if (entry.m_headwords.empty()) {
+      return ZTError(ZT_E_INVALID, "[%s] Entry %s has no headword", kWho, entry.m_id.c_str());
     }
   }
+  return ZT_OK;
+}
+
+int CreateSimplifier(ztIStringSimplifier** ppOut) {
+  void* created = nullptr;
+  const int rc = ztCreateComponent(ZTWorkCompiler::kDefaultSimplifier,
+                                   ztIStringSimplifier::GetZTIID(), &created);
+  *ppOut = static_cast<ztIStringSimplifier*>(created);
   return rc;
+}
+
+// The media files of the entries, each once, into the file system.
+int AddMedia(const ZTSource& source, ztWorkFileTree* pTree) {
+  for (const ZTSourceEntry& entry : source.m_entries) {
+    for (const ZTSourceMedia& media : entry.m_media) {
+      if (pTree->HasMedia(media.m_file)) continue;
+      std::string bytes;
+      int rc = ztReadFileBytes(source.m_mediaDir + "/" + media.m_file, kWho, &bytes);
+      if (rc) return rc;
+      pTree->AddMedia(media.m_file, std::move(bytes));
+    }
+  }
+  return ZT_OK;
 }
 
 }  // namespace
@@ -92,59 +121,57 @@ int ZTWorkCompiler::Compile(const ZTSource& source, const std::string& out,
   return ZT_OK;
 }
 
+int ZTWorkCompiler::IndexArticles(const ZTSource& source, ZTIndexBuilder* pIndex,
+                                  ztWorkFileTree* pTree) const {
+  const PRUint32 count = static_cast<PRUint32>(source.m_entries.size());
+  int rc = pIndex->AddDocuments(
+      count, [&](PRUint32 i) { return Parts(source.m_entries[i]); },
+      [&](PRUint32 i, std::string&& marked) {
+        const ZTSourceEntry& entry = source.m_entries[i];
+        pTree->AddArticle(entry.m_id, Title(entry), std::move(marked));
+        if ((i + 1) % kProgressStep == 0) Progress("entries: " + std::to_string(i + 1));
+        return ZT_OK;
+      });
+  return rc ? rc : AddMedia(source, pTree);
+}
+
+// The headword list is written while the articles are cut and indexed (two threads more),
+// then the articles while the index is written. Each thread has a simplifier of its own.
 int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& staging,
                                 ZTCompileSummary* pSummary) {
   *pSummary = ZTCompileSummary();
-  void* created = nullptr;
-  int rc = ztCreateComponent(kDefaultSimplifier, ztIStringSimplifier::GetZTIID(), &created);
-  if (rc != ZT_OK) return rc;
-  ztIStringSimplifier* simplifier = static_cast<ztIStringSimplifier*>(created);
-  ZTIndexBuilder index;
-  index.SetSimplifier(simplifier);
-  ZTFileSystemBuilder articles;
-  ztHeadwordTables headwords;
-  ZTBuilderDirectory root, entries;
-  root.m_dirs.push_back(1);
-  entries.m_name = "entries";
-  for (PRUint32 i = 0; rc == ZT_OK && i < source.m_entries.size(); ++i) {
-    const ZTSourceEntry& entry = source.m_entries[i];
-    if (entry.m_headwords.empty()) {
-      rc = ZTError(ZT_E_INVALID, "[%s] Entry %s has no headword", kWho, entry.m_id.c_str());
-      break;
-    }
-    ZTBuilderFile file;
-    file.m_name = entry.m_id + ".html";
-    file.m_uParent = 1;
-    file.m_title = entry.m_title.empty() ? entry.m_headwords[0] : entry.m_title;
-    rc = index.AddDocument(i, Parts(entry), &file.m_content);
-    pSummary->m_uWordsIndexed += MarkedWords(file.m_content);
-    articles.AddFile(file);
-    entries.m_files.push_back(i);
-    headwords.AddEntry(entry, i);
-    if ((i + 1) % kProgressStep == 0) Progress("entries: " + std::to_string(i + 1));
-  }
-  articles.AddDirectory(root);
-  articles.AddDirectory(entries);
-  std::string config;
+  ztIStringSimplifier *forHeadwords = nullptr, *forIndex = nullptr;
+  int rc = CheckHeadwords(source);
+  if (!rc) rc = CreateSimplifier(&forHeadwords);
+  if (!rc) rc = CreateSimplifier(&forIndex);
   for (const char* dir : {kZtHeadwordDir, kZtIndexDir, kZtArticleDir}) {
     if (rc == ZT_OK) rc = MakeDirectory(staging + "/" + dir);
   }
-  if (rc == ZT_OK) {
-    rc = ztInDirectory(staging + "/" + kZtHeadwordDir, [&] { return headwords.Write(simplifier); });
+  ztHeadwordTables headwords;
+  for (PRUint32 i = 0; !rc && i < source.m_entries.size(); ++i) {
+    headwords.AddEntry(source.m_entries[i], i);
   }
-  if (rc == ZT_OK) Progress("headwords written");
-  if (rc == ZT_OK) {
-    rc = ztInDirectory(staging + "/" + kZtArticleDir, [&] { return articles.Write(".", &config); });
+  ZTIndexBuilder index;
+  index.SetSimplifier(forIndex);
+  index.SetConfigDirectory(".");
+  index.SetTextBlockSize(kZtTextBlock);
+  ztWorkFileTree tree;
+  if (!rc) {
+    rc = Together([&] { return headwords.Write(staging + "/" + kZtHeadwordDir, forHeadwords); },
+                  [&] { return IndexArticles(source, &index, &tree); });
   }
-  if (rc == ZT_OK) Progress("articles written");
-  if (rc == ZT_OK) {
-    rc = ztInDirectory(staging + "/" + kZtIndexDir, [&] { return index.Write(".", &config); });
+  if (!rc) Progress("headwords written");
+  std::string config;
+  if (!rc) {
+    rc = Together([&] { return tree.Write(staging + "/" + kZtArticleDir); },
+                  [&] { return index.Write(staging + "/" + kZtIndexDir, &config); });
   }
-  if (rc == ZT_OK) Progress("index written");
-  if (rc == ZT_OK) rc = CopyMedia(source, staging);
-  simplifier->Release();
+  if (!rc) Progress("articles and index written");
+  ztRelease(forHeadwords);
+  ztRelease(forIndex);
   pSummary->m_uEntries = static_cast<PRUint32>(source.m_entries.size());
   pSummary->m_uHeadwords = headwords.GetWordCount();
+  pSummary->m_uWordsIndexed = index.GetOccurrenceCount();
   if (rc == ZT_OK) {
     rc = ztWriteTextFile(staging + "/" + kZtWorkFile, Description(source.m_manifest, *pSummary),
                          kWho);

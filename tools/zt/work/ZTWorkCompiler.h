@@ -14,7 +14,8 @@
 
 #include "tools/zt/ZTSourceEntry.h"
 
-class ztIStringSimplifier;
+class ZTIndexBuilder;
+class ztWorkFileTree;
 
 struct ZTCompileSummary {
   PRUint32 m_uEntries = 0;
@@ -39,6 +40,8 @@ class ZTWorkCompiler {
 
  private:
   int CompileInto(const ZTSource& source, const std::string& staging, ZTCompileSummary* pSummary);
+  // Indexes every article and adds it, then the media files, to the file system.
+  int IndexArticles(const ZTSource& source, ZTIndexBuilder* pIndex, ztWorkFileTree* pTree) const;
   void Progress(const std::string& line) const {
     if (m_progress) m_progress(line);
   }

@@ -35,7 +35,7 @@ void ztHeadwordTables::AddEntry(const ZTSourceEntry& entry, PRUint32 number) {
   m_entries[main].push_back(number);
 }
 
-int ztHeadwordTables::Write(ztIStringSimplifier* simplifier) const {
+int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* simplifier) const {
   ZTWordListBuilder builder;
   std::vector<ztCellRow> rows;
   std::vector<ZTBuilderWord> words = m_words;
@@ -47,13 +47,15 @@ int ztHeadwordTables::Write(ztIStringSimplifier* simplifier) const {
     for (PRUint32 entry : entries) rows.push_back(ztRow({}, {entry}));
     builder.AddWord(words[w]);
   }
-  int rc = ztWriteColumnTable(std::string("./") + kZtEntryTable, {{kZtEntryField, 'n', nullptr}},
+  int rc = ztWriteColumnTable(directory + "/" + kZtEntryTable, {{kZtEntryField, 'n', nullptr}},
                               rows, false, 64);
   if (rc) return rc;
   builder.SetSimplifier(simplifier);
   builder.SetPageSize(32);
-  builder.SetWordLink(kZtEntryLink, kZtEntryTable);
+  builder.SetTextBlockSize(kZtTextBlock);
+  builder.SetWordLink(kZtEntryLink, kZtEntryTable, static_cast<PRUint32>(rows.size()));
   builder.AddConfiguration("[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n");
+  builder.SetConfigDirectory(".");
   std::string config;
-  return builder.Write(".", &config);
+  return builder.Write(directory, &config);
 }

@@ -20,8 +20,9 @@ class ztHeadwordTables {
   // Entry number n is article file n.
   void AddEntry(const ZTSourceEntry& entry, PRUint32 number);
   PRUint32 GetWordCount() const { return static_cast<PRUint32>(m_words.size()); }
-  // Writes the word list and its entry table into the current directory.
-  int Write(ztIStringSimplifier* simplifier) const;
+  // Writes the word list and its entry table into the existing directory; the configuration
+  // names the tables relative to itself.
+  int Write(const std::string& directory, ztIStringSimplifier* simplifier) const;
 
  private:
   PRUint32 Word(const std::string& text);

@@ -17,8 +17,11 @@ constexpr const char kZtIndexConfig[] = "index/index.cfg";
 // The articles ("/entries/<id>.html") and the media ("/media/<name>") as a file system.
 constexpr const char kZtArticleDir[] = "articles";
 constexpr const char kZtArticleConfig[] = "articles/fs.cfg";
-// The media files themselves, copied as they are.
+// The folders of that file system holding the articles and the media files.
+constexpr const char kZtEntryDir[] = "entries";
 constexpr const char kZtMediaDir[] = "media";
+// Logical bytes per compressed block of the word lists' texts (a look-up inflates one).
+constexpr unsigned kZtTextBlock = 4096;
 // Structure bits of indexed words: headwords and titles carry bit 0 and their title level
 // (1 for the main title, 2 to 7 below it) in bits 2 to 4; body text carries bit 1.
 constexpr unsigned kZtHeadwordStructure = 1u | (1u << 2);

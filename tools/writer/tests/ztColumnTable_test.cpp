@@ -1,0 +1,48 @@
+#include "tools/writer/detail/ztColumnTable.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "testing/ztCapturedLog.h"
+#include "testing/ztTempDir.h"
+
+namespace {
+
+TEST(ztColumnTableTest, EachValueTakesTheNarrowestTypeHoldingIt) {
+  const struct {
+    PRUint64 max;
+    const char* type;
+  } cases[] = {{0, "UBYTE"},   {255, "UBYTE"},    {256, "USHORT"},      {65535, "USHORT"},
+               {65536, "U24"}, {0xFFFFFF, "U24"}, {0x1000000, "ULONG"}, {0xFFFFFFFF, "ULONG"}};
+  for (const auto& c : cases) EXPECT_STREQ(ztUnsignedType(c.max), c.type) << c.max;
+}
+
+// A link without COUNT ends where the next begins and the last at the sibling's end: only
+// ranges that do so may lose their COUNT.
+TEST(ztColumnTableTest, LinksLoseTheirCountOnlyWhenTheRangesFollowEachOtherToTheEnd) {
+  const struct {
+    std::vector<std::pair<PRUint32, PRUint32>> ranges;
+    PRInt64 linkedRows;
+    bool counted;
+  } cases[] = {{{{0, 2}, {2, 0}, {2, 3}}, 5, false},
+               {{{0, 2}, {2, 0}, {2, 3}}, 6, true},   // the last range stops short of the end
+               {{{0, 2}, {3, 0}, {3, 3}}, 6, true},   // a gap
+               {{{0, 2}, {1, 1}, {2, 3}}, 5, true},   // an overlap
+               {{{0, 2}, {2, 0}, {2, 3}}, -1, true},  // the sibling's size is unknown
+               {{{0, 0}, {0, 0}}, 0, false}};
+  for (const auto& c : cases) {
+    ztTempDir dir;
+    std::vector<ztCellRow> rows;
+    for (const auto& range : c.ranges) rows.push_back({ztLinkCell(range.first, range.second)});
+    ASSERT_EQ(ztWriteColumnTable(dir.File("t"), {{"L", 'l', "s", nullptr, 0, -1, c.linkedRows}},
+                                 rows, false, 4),
+              0)
+        << ztTakeLog();
+    const std::string config = ztReadFile(dir.File("t/config.cft"));
+    EXPECT_EQ(config.find("$L,COUNT=") != std::string::npos, c.counted) << config;
+  }
+}
+
+}  // namespace
