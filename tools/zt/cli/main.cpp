@@ -26,6 +26,8 @@ const char kUsage[] =
     "                                      an article, the hits of Q highlighted\n"
     "  zt info WORK                        the work's description, tables and sizes\n"
     "  zt spell LANG WORD [--json]         spelling check and suggestions (GNU Aspell)\n"
+    "  zt read WORK                        the interactive reader: a word shows its article\n"
+    "                                      (Tab completes), /QUERY searches, N opens result N\n"
     "\n"
     "  --verbose shows the engine's own log lines; --help and --version print and exit.\n";
 
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
   } kCommands[] = {{"build", ztBuildCommand},   {"import", ztImportCommand},
                    {"lookup", ztLookupCommand}, {"search", ztSearchCommand},
                    {"show", ztShowCommand},     {"info", ztInfoCommand},
-                   {"spell", ztSpellCommand}};
+                   {"spell", ztSpellCommand},   {"read", ztReadCommand}};
   for (const auto& c : kCommands) {
     if (command == c.m_pcName) return c.m_pRun(argc, argv);
   }

@@ -10,5 +10,6 @@ int ztSearchCommand(int argc, char** argv);
 int ztShowCommand(int argc, char** argv);
 int ztInfoCommand(int argc, char** argv);
 int ztSpellCommand(int argc, char** argv);
+int ztReadCommand(int argc, char** argv);
 
 #endif  // TOOLS_ZT_CLI_ZTCOMMANDS_H_

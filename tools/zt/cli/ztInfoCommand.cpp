@@ -8,6 +8,7 @@
 #include "find/ztCreateRecordSet.h"
 #include "tools/zt/cli/ztCommands.h"
 #include "tools/zt/cli/ztTool.h"
+#include "tools/zt/cli/ztWorkArguments.h"
 #include "tools/zt/work/ZTWork.h"
 #include "tools/zt/work/ztDirectory.h"
 
@@ -39,9 +40,7 @@ int ztInfoCommand(int argc, char** argv) {
   if (rc) return rc;
   if (line.m_positional.size() != 1) return ztTool::Usage("info takes WORK");
   ZTWork work;
-  if ((rc = work.Open(line.m_positional[0]))) {
-    return ztTool::Fail("could not open the work " + line.m_positional[0], rc, false);
-  }
+  if ((rc = ztOpenWork(line.m_positional[0], false, &work))) return rc;
   for (const auto& item : work.GetDescription()) {
     std::printf("%-20s %s\n", item.first.c_str(), item.second.c_str());
   }

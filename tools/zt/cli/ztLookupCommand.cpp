@@ -44,9 +44,7 @@ int ztLookupCommand(int argc, char** argv) {
   if (!ztParseLimit(line, &limit)) return ztTool::Usage("--limit takes a positive number");
   const bool json = line.Has("--json");
   ZTWork work;
-  if ((rc = work.Open(line.m_positional[0]))) {
-    return ztTool::Fail("could not open the work " + line.m_positional[0], rc, json);
-  }
+  if ((rc = ztOpenWork(line.m_positional[0], json, &work))) return rc;
   std::vector<ZTWorkHeadword> hits;
   rc = work.Lookup(line.m_positional[1], mode, line.Has("--case-sensitive"), limit, &hits);
   if (rc) return ztTool::Fail("could not look up " + line.m_positional[1], rc, json);

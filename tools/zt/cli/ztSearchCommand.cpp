@@ -8,21 +8,6 @@
 #include "tools/zt/cli/ztWorkArguments.h"
 #include "tools/zt/work/ZTWork.h"
 
-namespace {
-
-std::string Marked(std::string text) {
-  for (const auto& mark : {std::make_pair(std::string("<mark>"), std::string(ztMarkOpen())),
-                           std::make_pair(std::string("</mark>"), std::string(ztMarkClose()))}) {
-    for (size_t at = text.find(mark.first); at != std::string::npos;
-         at = text.find(mark.first, at + mark.second.size())) {
-      text.replace(at, mark.first.size(), mark.second);
-    }
-  }
-  return text;
-}
-
-}  // namespace
-
 int ztSearchCommand(int argc, char** argv) {
   ztCommandLine line;
   int rc = ztParseCommandLine(argc, argv, 2, {"--limit"}, {}, &line);
@@ -32,9 +17,7 @@ int ztSearchCommand(int argc, char** argv) {
   if (!ztParseLimit(line, &limit)) return ztTool::Usage("--limit takes a positive number");
   const bool json = line.Has("--json");
   ZTWork work;
-  if ((rc = work.Open(line.m_positional[0]))) {
-    return ztTool::Fail("could not open the work " + line.m_positional[0], rc, json);
-  }
+  if ((rc = ztOpenWork(line.m_positional[0], json, &work))) return rc;
   std::vector<ZTWorkHit> hits;
   PRUint32 total = 0;
   ztTool::ClearEngineLog();
@@ -57,7 +40,7 @@ int ztSearchCommand(int argc, char** argv) {
   for (size_t i = 0; i < hits.size(); ++i) {
     std::printf("%zu. %s  (%s, doc %u, score %u)\n   %s\n", i + 1, hits[i].m_title.c_str(),
                 hits[i].m_path.c_str(), hits[i].m_uDocument, hits[i].m_uScore,
-                Marked(hits[i].m_snippet).c_str());
+                ztMarked(hits[i].m_snippet).c_str());
   }
   return kZtExitOk;
 }

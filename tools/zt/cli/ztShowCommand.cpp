@@ -45,9 +45,7 @@ int ztShowCommand(int argc, char** argv) {
     return ztTool::Usage("show takes WORK and a HEADWORD, --path PATH or --doc N");
   }
   ZTWork work;
-  if ((rc = work.Open(line.m_positional[0]))) {
-    return ztTool::Fail("could not open the work " + line.m_positional[0], rc, false);
-  }
+  if ((rc = ztOpenWork(line.m_positional[0], false, &work))) return rc;
   PRUint32 file = 0;
   if ((rc = FindFile(&work, line, &file))) return rc;
   std::string html;

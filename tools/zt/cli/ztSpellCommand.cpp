@@ -26,10 +26,14 @@ int ztSpellCommand(int argc, char** argv) {
   }
   ztTool::Quietly([&] { return static_cast<int>(code = speller.Check(word.c_str(), &result)); });
   if (code) return ztTool::Fail("could not check " + word, static_cast<int>(code), json);
+  // The speller prints its notes on standard output, even while its suggestions are read.
   std::vector<std::string> suggestions;
-  for (long i = 0; i < result.GetNbSuggestions(); ++i) {
-    suggestions.push_back(result.GetSuggestion(i));
-  }
+  ztTool::Quietly([&] {
+    for (long i = 0; !result.IsCorrect() && i < result.GetNbSuggestions(); ++i) {
+      suggestions.push_back(result.GetSuggestion(i));
+    }
+    return 0;
+  });
   if (json) {
     std::printf("%s\n",
                 nlohmann::json(

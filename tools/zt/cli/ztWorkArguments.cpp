@@ -1,6 +1,14 @@
 #include "tools/zt/cli/ztWorkArguments.h"
 
 #include <cstdlib>
+#include <utility>
+
+#include "tools/zt/work/ZTWork.h"
+
+int ztOpenWork(const std::string& directory, bool json, ZTWork* pWork) {
+  const int rc = pWork->Open(directory);
+  return rc ? ztTool::Fail("could not open the work " + directory, rc, json) : kZtExitOk;
+}
 
 bool ztParseNumber(const std::string& text, PRUint32* puValue) {
   if (text.empty() || text.size() > 10 ||
@@ -23,4 +31,16 @@ const char* ztMarkOpen() {
 
 const char* ztMarkClose() {
   return ztTool::IsTerminal() ? "\x1b[0m" : "]";
+}
+
+std::string ztMarked(std::string text) {
+  const std::pair<std::string, std::string> kMarks[] = {{"<mark>", ztMarkOpen()},
+                                                        {"</mark>", ztMarkClose()}};
+  for (const auto& mark : kMarks) {
+    for (size_t at = text.find(mark.first); at != std::string::npos;
+         at = text.find(mark.first, at + mark.second.size())) {
+      text.replace(at, mark.first.size(), mark.second);
+    }
+  }
+  return text;
 }

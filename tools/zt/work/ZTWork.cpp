@@ -21,6 +21,7 @@
 #include "frontends/index/ZTIndex.h"
 #include "frontends/wordlist/ZTRegExpWordList.h"
 #include "frontends/wordlist/ZTWildCardWordList.h"
+#include "tools/zt/work/ztDirectory.h"
 #include "tools/zt/work/ztWorkLayout.h"
 
 namespace {
@@ -38,6 +39,7 @@ std::string TextOf(ZTBinary* value) {
 
 template <class List>
 int OpenList(const std::string& path, List** ppList) {
+  if (!ztExists(path)) return ZTError(ZT_E_NOTFOUND, "%s is missing", path.c_str());
   *ppList = new List();
   return (*ppList)->SetFileName(path.c_str(), nullptr);
 }
@@ -172,28 +174,40 @@ int ZTWork::Lookup(const std::string& word, Mode mode, bool caseSensitive, PRUin
   return rc;
 }
 
+// The words' texts first, sorted; entries are resolved only for the first words, until the
+// limit is reached.
 int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut) {
   int rc = words->ComputeCursorForm();
+  std::vector<std::pair<std::string, PRUint32>> texts;
   for (PRUint32 i = 0; rc == ZT_OK && i < words->GetCount(); ++i) {
-    rc = AddHeadword(words->GetArray()[i], pOut);
+    texts.emplace_back(std::string(), words->GetArray()[i]);
+    rc = WordText(texts.back().second, &texts.back().first);
   }
-  std::stable_sort(
-      pOut->begin(), pOut->end(), [](const ZTWorkHeadword& a, const ZTWorkHeadword& b) {
-        return a.m_headword != b.m_headword ? a.m_headword < b.m_headword : a.m_uFile < b.m_uFile;
-      });
+  std::sort(texts.begin(), texts.end());
+  for (size_t i = 0; rc == ZT_OK && i < texts.size() && pOut->size() < limit; ++i) {
+    rc = AddHeadword(texts[i].second, texts[i].first, pOut);
+  }
   if (pOut->size() > limit) pOut->resize(limit);
   return rc;
 }
 
-// One headword per entry the word leads to.
-int ZTWork::AddHeadword(PRUint32 word, std::vector<ZTWorkHeadword>* pOut) {
+int ZTWork::WordText(PRUint32 word, std::string* pText) {
   ZTIRecord* record = nullptr;
   ZTBinary* text = nullptr;
+  int rc = m_pWordTable->GetRecord(word, &record);
+  if (rc == ZT_OK) rc = record->GetDataFieldValue(m_pWordField, &text);
+  if (rc == ZT_OK) *pText = TextOf(text);
+  ztRelease(record);
+  return rc;
+}
+
+// One headword per entry the word leads to, in file order.
+int ZTWork::AddHeadword(PRUint32 word, const std::string& headword,
+                        std::vector<ZTWorkHeadword>* pOut) {
+  ZTIRecord* record = nullptr;
   ZTIRecordSet* entries = nullptr;
   PRUint32 count = 0;
   int rc = m_pWordTable->GetRecord(word, &record);
-  if (rc == ZT_OK) rc = record->GetDataFieldValue(m_pWordField, &text);
-  const std::string headword = rc == ZT_OK ? TextOf(text) : std::string();
   if (rc == ZT_OK) rc = record->GetLinkFieldValue(m_pEntryField, &entries);
   if (rc == ZT_OK) rc = entries->GetCount(&count);
   for (PRUint32 k = 0; rc == ZT_OK && k < count; ++k) {
@@ -203,17 +217,22 @@ int ZTWork::AddHeadword(PRUint32 word, std::vector<ZTWorkHeadword>* pOut) {
     rc = entries->GetRecord(k, &entry);
     if (rc == ZT_OK) rc = entry->GetUNumFieldValue(m_pFileField, &hit.m_uFile);
     ztRelease(entry);
-    std::string title;
-    if (rc == ZT_OK) rc = Describe(hit.m_uFile, &title, &hit.m_id);
-    const size_t slash = hit.m_id.rfind('/');
-    if (slash != std::string::npos) hit.m_id.erase(0, slash + 1);
-    if (hit.m_id.size() > 5 && hit.m_id.compare(hit.m_id.size() - 5, 5, ".html") == 0) {
-      hit.m_id.resize(hit.m_id.size() - 5);
-    }
+    if (rc == ZT_OK) rc = ArticleId(hit.m_uFile, &hit.m_id);
     if (rc == ZT_OK) pOut->push_back(hit);
   }
   ztRelease(entries);
   ztRelease(record);
+  return rc;
+}
+
+// The entry identifier an article file is named after ("<id>.html").
+int ZTWork::ArticleId(PRUint32 file, std::string* pId) {
+  ZTFSFile* found = nullptr;
+  const int rc = m_pFiles->GetFile(file, &found);
+  if (rc == ZT_OK) *pId = found->GetName() ? found->GetName() : "";
+  ztRelease(found);
+  if (pId->size() > 5 && pId->compare(pId->size() - 5, 5, ".html") == 0)
+    pId->resize(pId->size() - 5);
   return rc;
 }
 

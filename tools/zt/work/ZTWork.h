@@ -75,7 +75,9 @@ class ZTWork : public ZTTextFile {
  private:
   int OpenParts();
   int WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut);
-  int AddHeadword(PRUint32 word, std::vector<ZTWorkHeadword>* pOut);
+  int WordText(PRUint32 word, std::string* pText);
+  int AddHeadword(PRUint32 word, const std::string& headword, std::vector<ZTWorkHeadword>* pOut);
+  int ArticleId(PRUint32 file, std::string* pId);
   int Positions(const std::string& query, PRUint32 file, ZTCursor** ppOut);
   int Highlight(PRUint32 file, ZTCursor* positions, std::string* pHtml);
   int Hit(ZTIndexResult* result, PRUint32 document, PRUint32 score, ZTWorkHit* pHit);
