@@ -12,6 +12,8 @@ PACKAGES=(
   genisoimage
   libaspell-dev aspell-en aspell-fr unicode-data libicu-dev
   libpcre2-dev nlohmann-json3-dev
+  libedit-dev espeak-ng lame
+  libsqlite3-dev libxapian-dev dictd dict-gcide
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools libwine-dev wine wine64 wine32:i386 xvfb
 )
 # wine32 (the tests of the 32-bit Windows libraries) comes from this foreign architecture.
