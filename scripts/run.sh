@@ -25,7 +25,7 @@ install_run_packages() {
   local sudo=""
   [ "$(id -u)" -eq 0 ] || sudo="sudo"
   echo "run: installing ${missing[*]}"
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q \
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
     --no-install-recommends "${missing[@]}"
 }
 

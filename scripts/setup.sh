@@ -33,8 +33,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   for arch in "${FOREIGN_ARCHES[@]}"; do
     dpkg --print-foreign-architectures | grep -qx "$arch" || $SUDO dpkg --add-architecture "$arch"
   done
-  $SUDO apt-get -o DPkg::Lock::Timeout=600 update -q
-  $SUDO apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 update -q
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
 fi
 
 presets=("$@")
