@@ -99,6 +99,7 @@ int ZTWork::ConfigureItem(const char* section, const char* key, const char* valu
     if (Is(key, "SPELLING")) m_spelling = text;
     if (Is(key, "SIMPLIFIER")) m_simplifierUrl = text;
     if (Is(key, "PRESORTED")) m_bPresorted = text == "1";
+    if (Is(key, "SORTEDHEADWORDS")) m_bSortedHeadwords = text == "1";
   } else if (Is(key, "PATH")) {
     std::string* path = Is(section, "WORDLIST")     ? &m_wordListPath
                         : Is(section, "INDEX")      ? &m_indexPath
@@ -179,11 +180,13 @@ int ZTWork::Lookup(const std::string& word, Mode mode, bool caseSensitive, PRUin
 int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut) {
   int rc = words->ComputeCursorForm();
   std::vector<std::pair<std::string, PRUint32>> texts;
-  for (PRUint32 i = 0; rc == ZT_OK && i < words->GetCount(); ++i) {
+  // Words numbered in the order of their texts come sorted: only the first are read.
+  const PRUint32 read = m_bSortedHeadwords && words->GetCount() > limit ? limit : words->GetCount();
+  for (PRUint32 i = 0; rc == ZT_OK && i < read; ++i) {
     texts.emplace_back(std::string(), words->GetArray()[i]);
     rc = WordText(texts.back().second, &texts.back().first);
   }
-  std::sort(texts.begin(), texts.end());
+  if (!m_bSortedHeadwords) std::sort(texts.begin(), texts.end());
   for (size_t i = 0; rc == ZT_OK && i < texts.size() && pOut->size() < limit; ++i) {
     rc = AddHeadword(texts[i].second, texts[i].first, pOut);
   }

@@ -86,6 +86,7 @@ class ZTWork : public ZTTextFile {
   std::string m_name, m_title, m_spelling, m_simplifierUrl;
   std::string m_wordListPath, m_indexPath, m_fileSystemPath;
   bool m_bPresorted = false;
+  bool m_bSortedHeadwords = false;  // word numbers follow the byte order of the texts
   std::vector<std::pair<std::string, std::string>> m_description;
   ZTWildCardWordList* m_pWords = nullptr;
   ZTRegExpWordList* m_pRegExpWords = nullptr;

@@ -46,7 +46,7 @@ std::string Description(const ZTSourceManifest& manifest, const ZTCompileSummary
          "\nLANGUAGE=" + manifest.m_language + "\nSPELLING=" +
          (manifest.m_spellingLanguage.empty() ? manifest.m_language : manifest.m_spellingLanguage) +
          "\nSIMPLIFIER=" + ZTWorkCompiler::kDefaultSimplifier +
-         "\nPRESORTED=1\nENTRIES=" + std::to_string(summary.m_uEntries) +
+         "\nPRESORTED=1\nSORTEDHEADWORDS=1\nENTRIES=" + std::to_string(summary.m_uEntries) +
          "\nHEADWORDS=" + std::to_string(summary.m_uHeadwords) +
          "\nWORDS=" + std::to_string(summary.m_uWordsIndexed) +
          "\n[WORDLIST]\nPATH=" + kZtHeadwordConfig + "\n[INDEX]\nPATH=" + kZtIndexConfig +

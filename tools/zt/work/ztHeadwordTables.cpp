@@ -35,12 +35,33 @@ void ztHeadwordTables::AddEntry(const ZTSourceEntry& entry, PRUint32 number) {
   m_entries[main].push_back(number);
 }
 
+// The words renumbered in the byte order of their texts, their links renumbered with them;
+// *pOrder gets the old number of each new one.
+std::vector<ZTBuilderWord> ztHeadwordTables::SortedWords(std::vector<PRUint32>* pOrder) const {
+  std::vector<PRUint32>& order = *pOrder;
+  order.resize(m_words.size());
+  for (PRUint32 w = 0; w < order.size(); ++w) order[w] = w;
+  std::sort(order.begin(), order.end(),
+            [this](PRUint32 a, PRUint32 b) { return m_words[a].m_text < m_words[b].m_text; });
+  std::vector<int> renumbered(order.size());
+  for (PRUint32 w = 0; w < order.size(); ++w) renumbered[order[w]] = static_cast<int>(w);
+  std::vector<ZTBuilderWord> words;
+  for (PRUint32 old : order) {
+    words.push_back(m_words[old]);
+    ZTBuilderWord& word = words.back();
+    if (word.m_iSee >= 0) word.m_iSee = renumbered[word.m_iSee];
+    for (int& variant : word.m_variants) variant = renumbered[variant];
+  }
+  return words;
+}
+
 int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* simplifier) const {
   ZTWordListBuilder builder;
   std::vector<ztCellRow> rows;
-  std::vector<ZTBuilderWord> words = m_words;
+  std::vector<PRUint32> order;
+  std::vector<ZTBuilderWord> words = SortedWords(&order);
   for (size_t w = 0; w < words.size(); ++w) {
-    std::vector<PRUint32> entries = m_entries[w];
+    std::vector<PRUint32> entries = m_entries[order[w]];
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
     words[w].m_uLinkFirst = static_cast<PRUint32>(rows.size());
     words[w].m_uLinkCount = static_cast<PRUint32>(entries.size());

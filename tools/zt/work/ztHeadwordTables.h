@@ -21,11 +21,12 @@ class ztHeadwordTables {
   void AddEntry(const ZTSourceEntry& entry, PRUint32 number);
   PRUint32 GetWordCount() const { return static_cast<PRUint32>(m_words.size()); }
   // Writes the word list and its entry table into the existing directory; the configuration
-  // names the tables relative to itself.
+  // names the tables relative to itself. Word numbers follow the byte order of the words' texts.
   int Write(const std::string& directory, ztIStringSimplifier* simplifier) const;
 
  private:
   PRUint32 Word(const std::string& text);
+  std::vector<ZTBuilderWord> SortedWords(std::vector<PRUint32>* pOrder) const;
 
   std::vector<ZTBuilderWord> m_words;
   std::vector<std::vector<PRUint32>> m_entries;  // word -> entry numbers
