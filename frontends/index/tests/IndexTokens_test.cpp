@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "core/ZTEnvir.h"
 #include "frontends/index/tests/ztIndexFixture.h"
 
 namespace {
@@ -38,9 +37,7 @@ class IndexTokensTest : public ztIndexFixture, public ::testing::WithParamInterf
  protected:
   void SetUp() override {
     ztIndexFixture::SetUp();
-    ZTEnvir* envir = nullptr;
-    ASSERT_EQ(ZTEnvir::GetEnvir(&envir), 0);
-    ASSERT_EQ(envir->SetValue("ZTF_FE_INDEX_PRESORTED", GetParam() ? "1" : "0"), 0);
+    ReadAsPresorted(GetParam());
     ztIndexOptions options;
     options.m_stopWords = {"the", "of"};
     Open(Corpus(), options);

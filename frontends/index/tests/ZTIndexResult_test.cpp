@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "core/ZTBinary.h"
-#include "core/ZTEnvir.h"
 #include "find/ZTCursorScorer.h"
 #include "frontends/fs/ZTFSFile.h"
 #include "frontends/fs/ZTFileSystem.h"
@@ -23,9 +22,7 @@ class ZTIndexResultTest : public ztIndexFixture, public ::testing::WithParamInte
  protected:
   void SetUp() override {
     ztIndexFixture::SetUp();
-    ZTEnvir* envir = nullptr;
-    ASSERT_EQ(ZTEnvir::GetEnvir(&envir), 0);
-    ASSERT_EQ(envir->SetValue("ZTF_FE_INDEX_PRESORTED", GetParam() ? "1" : "0"), 0);
+    ReadAsPresorted(GetParam());
   }
 
   // Each document's highlight positions for query, as "doc:positions" joined by "; ".

@@ -3,7 +3,6 @@
 #include <regex>
 #include <string>
 
-#include "core/ZTEnvir.h"
 #include "find/ZTIField.h"
 #include "find/ZTIRecordSet.h"
 #include "frontends/index/tests/ztIndexFixture.h"
@@ -154,9 +153,7 @@ TEST_F(ZTIndexTest, PresortedDataIsReadAsItIs) {
   const char* const queries[] = {"cat", "dog not cat", "cat near dog", "\"dog cat\""};
   std::vector<std::string> sorted;
   for (const char* query : queries) sorted.push_back(Search(query));
-  ZTEnvir* envir = nullptr;
-  ASSERT_EQ(ZTEnvir::GetEnvir(&envir), 0);
-  ASSERT_EQ(envir->SetValue("ZTF_FE_INDEX_PRESORTED", "1"), 0);
+  ReadAsPresorted(true);
   ASSERT_EQ(Reconfigure("", ""), 0) << ztTakeLog();
   for (size_t i = 0; i < sorted.size(); ++i) EXPECT_EQ(Search(queries[i]), sorted[i]) << queries[i];
   EXPECT_EQ(sorted[0], "2 3 4");

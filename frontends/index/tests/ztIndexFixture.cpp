@@ -3,6 +3,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/ZTEnvir.h"
 #include "frontends/wordlist/ZTWordList.h"
 #include "frontends/wordlist/tests/ztWordListTestTables.h"
 
@@ -13,6 +14,12 @@ std::string ztCursorText(ZTCursor* cursor) {
     text += (i ? " " : "") + std::to_string(cursor->GetArray()[i]);
   }
   return text;
+}
+
+void ztIndexFixture::ReadAsPresorted(bool presorted) {
+  ZTEnvir* envir = nullptr;
+  ASSERT_EQ(ZTEnvir::GetEnvir(&envir), 0);
+  ASSERT_EQ(envir->SetValue("ZTF_FE_INDEX_PRESORTED", presorted ? "1" : "0"), 0);
 }
 
 void ztIndexFixture::Open(const std::vector<ztTestDocument>& docs, const ztIndexOptions& options) {

@@ -43,6 +43,9 @@ class ztIndexFixture : public ::testing::Test {
   // Builds the index of docs and opens it; the marked texts go to m_marked, by id.
   void Open(const std::vector<ztTestDocument>& docs,
             const ztIndexOptions& options = ztIndexOptions());
+  // Whether indexes opened from now on read their data as presorted (one set per word record,
+  // never merged) or sort it at each query.
+  static void ReadAsPresorted(bool presorted);
   // The configuration written, for tests that change it.
   std::string ReadConfiguration() const;
 

@@ -1,9 +1,7 @@
 #include "tools/zt/work/ztHtmlRender.h"
 
-#include <cstdlib>
-#include <cstring>
-
 #include "core/ztUTF8.h"
+#include "tools/writer/detail/ztHtmlEntity.h"
 
 namespace {
 
@@ -23,24 +21,14 @@ bool IsBlock(const std::string& tag) {
   return false;
 }
 
-// The character of an entity (between '&' and ';'), or empty when it is not one we know.
-std::string Entity(const std::string& name) {
-  static const struct {
-    const char* m_pcName;
-    const char* m_pcText;
-  } kNamed[] = {{"amp", "&"},   {"lt", "<"},   {"gt", ">"},
-                {"quot", "\""}, {"apos", "'"}, {"nbsp", " "}};
-  for (const auto& named : kNamed) {
-    if (name == named.m_pcName) return named.m_pcText;
-  }
-  if (name.size() < 2 || name[0] != '#') return "";
-  const bool hex = name[1] == 'x' || name[1] == 'X';
-  const unsigned long c = std::strtoul(name.c_str() + (hex ? 2 : 1), nullptr, hex ? 16 : 10);
+// The text of the character reference at text[i] (a no-break space shown as a space), and its
+// length in *puBytes; empty when none begins there.
+std::string Entity(const std::string& text, size_t i, size_t* puBytes) {
+  PRUint32 c = 0;
+  if (!ztDecodeHtmlEntity(text.c_str() + i, text.size() - i, &c, puBytes)) return "";
   char buffer[ZT_UTF8_CHAR_MAX];
   PRUint32 bytes = 0;
-  if (c == 0 || c > 0x10FFFF || CharUCS4ToUTF8(buffer, static_cast<PRUint32>(c), &bytes) != 0) {
-    return "";
-  }
+  if (CharUCS4ToUTF8(buffer, c == 0xA0 ? ' ' : c, &bytes) != 0) return "";
   return std::string(buffer, bytes);
 }
 
@@ -55,7 +43,8 @@ void AppendSpace(std::string* out, char space) {
 
 std::string ztHtmlToText(const std::string& html, const std::string& markOpen,
                          const std::string& markClose) {
-  std::string out;
+  std::string out, entity;
+  size_t length = 0;
   for (size_t i = 0; i < html.size(); ++i) {
     const char c = html[i];
     if (c == '<') {
@@ -68,15 +57,9 @@ std::string ztHtmlToText(const std::string& html, const std::string& markOpen,
         AppendSpace(&out, '\n');
       }
       i = end;
-    } else if (c == '&' && html.find(';', i) != std::string::npos && html.find(';', i) - i <= 10) {
-      const size_t end = html.find(';', i);
-      const std::string text = Entity(html.substr(i + 1, end - i - 1));
-      if (text.empty()) {
-        out += c;
-        continue;
-      }
-      out += text;
-      i = end;
+    } else if (c == '&' && !(entity = Entity(html, i, &length)).empty()) {
+      out += entity;
+      i += length - 1;
     } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {
       AppendSpace(&out, ' ');
     } else {
