@@ -21,6 +21,8 @@ const PRUint32 kDefaultPageSize = 256;
 const PRUint32 kMaxPageSize = 0x00FFFFFF;
 const PRUint32 kDefaultAutomapLimit = 1024;
 const PRUint32 kRecordsPerChunk = 10000;
+// Inflated bytes of a compressed file kept besides its main fragment.
+const PRUint32 kKeptBlockBytes = 8 << 20;
 
 const char* const kOpenModeNames[] = {"STANDARD", "DELAYED", "TRANSIENT", "MAPPED", "PREMAPPED"};
 
@@ -66,6 +68,7 @@ ZTPageFile::ZTPageFile()
       m_uFragmentCount(0),
       m_uFragmentCapacity(0),
       m_pCurrent(nullptr),
+      m_pCurrentHold(nullptr),
       m_pFields(nullptr),
       m_pPool(nullptr) {
   RestoreDefaults();
@@ -93,7 +96,8 @@ void ZTPageFile::RestoreDefaults() {
   m_eOpenMode = DefaultOpenMode();
   m_uMaxCacheSize = 0xFFFFFFFF;
   m_bEnciphered = m_bCompressed = false;
-  m_pCurrent = m_pMain;
+  DropKeptBlocks();
+  m_kept.SetBudget(kKeptBlockBytes);
   m_uCurrentOffset = 0;
   ztRelease(m_pFields);
   m_pFields = new ZTFldCollection();
@@ -136,8 +140,8 @@ int ZTPageFile::Terminate() {
   if (m_pFd) PR_Close(m_pFd);
   m_pFd = nullptr;
   m_iUseCount = 0;
+  DropKeptBlocks();
   m_pMain->Empty();
-  SetCurrent(m_pMain, 0);
   m_catalog.Free(true);
   return ZT_OK;
 }
@@ -186,6 +190,8 @@ int ZTPageFile::ConfigureItem(const char* section, const char* key, const char* 
   if (PL_strcmp(key, "PAGESIZE") == 0) return ConfigurePageSize(value);
   if (PL_strcmp(key, "MAXCACHESIZE") == 0) {
     m_uMaxCacheSize = static_cast<PRUint32>(std::strtoul(value ? value : "0", nullptr, 10));
+    DropKeptBlocks();
+    m_kept.SetBudget(0);
     return ZT_OK;
   }
   if (PL_strcmp(key, "OPENMODE") == 0) return ConfigureOpenMode(value);
@@ -309,9 +315,21 @@ PRUint32 ZTPageFile::GetBufferOffset() {
   return m_pCurrent ? m_pCurrent->GetStart() : 0;
 }
 
+void ZTPageFile::DropKeptBlocks() {
+  SetCurrent(m_pMain, 0);
+  m_kept.Clear();
+}
+
 void ZTPageFile::SetCurrent(ZTPageFileFragment* fragment, PRUint32 offset) {
   m_pCurrent = fragment;
   m_uCurrentOffset = offset;
+  ztRelease(m_pCurrentHold);
+}
+
+void ZTPageFile::SetCurrentKept(ZTPageFileFragment* fragment, PRUint32 offset) {
+  fragment->AddRef();
+  SetCurrent(fragment, offset);
+  m_pCurrentHold = fragment;
 }
 
 int ZTPageFile::GetRecordBuffer(PRUint32 n, const PRUint8** ppRecord) {

@@ -9,6 +9,7 @@
 
 #include "backends/native/ZTNativeExport.h"
 #include "backends/native/detail/ZTPageCatalog.h"
+#include "backends/native/detail/ztBlockCache.h"
 #include "core/ZTFile.h"
 
 class ZTFldCollection;
@@ -93,6 +94,14 @@ class ZTNATIVE_API ZTPageFile : public ZTFile {
   int ChooseStatic(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppTarget, bool* pbExtend);
   int Fill(ZTPageFileFragment* target, bool extend, PRUint32 offset, PRUint32 length);
   int FillCompressed(ZTPageFileFragment* target, PRUint32 offset, PRUint32 length);
+  // The block kept earlier that holds the range, or null.
+  ZTPageFileFragment* FindKeptBlock(PRUint32 offset, PRUint32 length) const;
+  // Keeps the main fragment's block (then empty) before the main fragment reads another.
+  void KeepMainBlock();
+  void DropKeptBlocks();
+  int LoadKeptStatic(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppStatic);
+  // Makes a kept fragment current, holding a reference to it while it is.
+  void SetCurrentKept(ZTPageFileFragment* fragment, PRUint32 offset);
   int FillPlain(ZTPageFileFragment* target, bool extend, PRUint32 offset, PRUint32 length);
   int CheckRecords(const char* caller, PRUint32 first, PRUint32 count);
   int HandOutStatic(PRUint32 first, PRUint32 count, ZTPageFileFragment** ppFragment, bool* pbDone);
@@ -113,11 +122,15 @@ class ZTNATIVE_API ZTPageFile : public ZTFile {
   PRUint32 m_uFragmentCount;
   PRUint32 m_uFragmentCapacity;
   ZTPageFileFragment* m_pCurrent;
+  // The reference held on a current fragment that the kept blocks may drop.
+  ZTPageFileFragment* m_pCurrentHold;
   PRUint32 m_uCurrentOffset;
   PRUint32 m_uMaxCacheSize;
   bool m_bEnciphered;
   bool m_bCompressed;
   ZTPageCatalog m_catalog;
+  // Blocks of a compressed file inflated earlier (none while MAXCACHESIZE limits the memory).
+  ztBlockCache m_kept;
   ZTFldCollection* m_pFields;
   ZTRecordPool* m_pPool;
 };

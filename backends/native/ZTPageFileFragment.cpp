@@ -34,10 +34,10 @@ void ZTPageFileFragment::Empty() {
   m_uStart = m_uLength = m_uCapacity = 0;
 }
 
-int ZTPageFileFragment::Inflate(const PRUint8* stored, PRUint32 storedLength,
+int ZTPageFileFragment::Inflate(const PRUint8* stored, PRUint32 storedLength, PRUint8* target,
                                 PRUint32 logicalLength, PRUint32 position, const char* fileName) {
   uLongf inflated = logicalLength;
-  const int z = uncompress(m_pBuffer, &inflated, stored, storedLength);
+  const int z = uncompress(target, &inflated, stored, storedLength);
   if (z == Z_OK && inflated == logicalLength) return ZT_OK;
   return ZTError(ZT_NATIVE_E_INFLATE,
                  "[ZTPageFileFragment::LoadFromFile] The block at %u of %s does not inflate to "
@@ -45,41 +45,77 @@ int ZTPageFileFragment::Inflate(const PRUint8* stored, PRUint32 storedLength,
                  position, fileName, logicalLength, z, static_cast<unsigned long long>(inflated));
 }
 
+int ZTPageFileFragment::ReadStored(PRFileDesc* fd, PRUint32 position, PRUint32 readSize,
+                                   PRUint8* target, const PRUint8* key, PRUint32 keyLength) {
+  if (!ztSeekTo(fd, position)) {
+    return ZTError(ZT_NATIVE_E_SEEK,
+                   "[ZTPageFileFragment::LoadFromFile] Could not move internal file marker");
+  }
+  if (!ztReadFully(fd, target, readSize)) {
+    return ZTError(ZT_NATIVE_E_READ,
+                   "[ZTPageFileFragment::LoadFromFile] Could not read %lld bytes at %lld.",
+                   static_cast<long long>(readSize), static_cast<long long>(position));
+  }
+  ztDecipher(target, readSize, position, key, keyLength);
+  return ZT_OK;
+}
+
+PRUint8* ZTPageFileFragment::TempBuffer(PRUint32 size) {
+  PRUint8* temp = static_cast<PRUint8*>(PR_Malloc(size ? size : 1));
+  if (!temp) {
+    ZTError(ZT_E_NOMEM,
+            "[ZTPageFileFragment::LoadFromFile] Failed to allocate a temp buffer of %lld bytes",
+            static_cast<long long>(size));
+  }
+  return temp;
+}
+
+bool ZTPageFileFragment::ReserveFor(PRUint32 logicalLength) {
+  m_uStart = m_uLength = 0;
+  if (Reserve(logicalLength)) return true;
+  Empty();
+  ZTError(ZT_E_NOMEM, "[ZTPageFileFragment::LoadFromFile] Failed to allocate %llu bytes",
+          static_cast<unsigned long long>(logicalLength));
+  return false;
+}
+
 int ZTPageFileFragment::LoadFromFile(PRFileDesc* fd, PRUint32 position, PRUint32 readSize,
                                      PRUint32 logicalStart, PRUint32 logicalLength, bool compressed,
                                      const char* fileName, const PRUint8* key, PRUint32 keyLength) {
-  m_uStart = m_uLength = 0;
-  if (!Reserve(logicalLength)) {
-    Empty();
-    return ZTError(ZT_E_NOMEM, "[ZTPageFileFragment::LoadFromFile] Failed to allocate %llu bytes",
-                   static_cast<unsigned long long>(logicalLength));
-  }
-  PRUint8* target = m_pBuffer;
+  if (!ReserveFor(logicalLength)) return ZT_E_NOMEM;
+  PRUint8* target = compressed ? TempBuffer(readSize) : m_pBuffer;
+  if (!target) return ZT_E_NOMEM;
+  int rc = ReadStored(fd, position, readSize, target, key, keyLength);
   if (compressed) {
-    target = static_cast<PRUint8*>(PR_Malloc(readSize ? readSize : 1));
-    if (!target) {
-      return ZTError(ZT_E_NOMEM,
-                     "[ZTPageFileFragment::LoadFromFile] Failed to allocate a temp buffer of %lld "
-                     "bytes",
-                     static_cast<long long>(readSize));
-    }
+    if (!rc) rc = Inflate(target, readSize, m_pBuffer, logicalLength, position, fileName);
+    PR_Free(target);
   }
-  int rc = ZT_OK;
-  if (!ztSeekTo(fd, position)) {
-    rc = ZTError(ZT_NATIVE_E_SEEK,
-                 "[ZTPageFileFragment::LoadFromFile] Could not move internal file marker");
-  } else if (!ztReadFully(fd, target, readSize)) {
-    rc = ZTError(ZT_NATIVE_E_READ,
-                 "[ZTPageFileFragment::LoadFromFile] Could not read %lld bytes at %lld.",
-                 static_cast<long long>(readSize), static_cast<long long>(position));
-  } else {
-    ztDecipher(target, readSize, position, key, keyLength);
-    if (compressed) rc = Inflate(target, readSize, logicalLength, position, fileName);
-  }
-  if (compressed) PR_Free(target);
   if (rc) return rc;
   m_uStart = logicalStart;
   m_uLength = logicalLength;
+  return ZT_OK;
+}
+
+int ZTPageFileFragment::LoadBlocks(PRFileDesc* fd, const CatalogEntry* blocks, PRUint32 count,
+                                   const char* fileName) {
+  const CatalogEntry& first = blocks[0];
+  const PRUint32 stored = blocks[count].m_uStored - first.m_uStored;
+  const PRUint32 logical = blocks[count].m_uLogical - first.m_uLogical;
+  if (!ReserveFor(logical)) return ZT_E_NOMEM;
+  PRUint8* temp = TempBuffer(stored);
+  if (!temp) return ZT_E_NOMEM;
+  int rc = ReadStored(fd, first.m_uStored, stored, temp, nullptr, 0);
+  for (PRUint32 i = 0; !rc && i < count; ++i) {
+    const CatalogEntry& block = blocks[i];
+    rc = Inflate(temp + (block.m_uStored - first.m_uStored),
+                 blocks[i + 1].m_uStored - block.m_uStored,
+                 m_pBuffer + (block.m_uLogical - first.m_uLogical),
+                 blocks[i + 1].m_uLogical - block.m_uLogical, block.m_uStored, fileName);
+  }
+  PR_Free(temp);
+  if (rc) return rc;
+  m_uStart = first.m_uLogical;
+  m_uLength = logical;
   return ZT_OK;
 }
 

@@ -8,6 +8,7 @@
 #include <prio.h>
 
 #include "backends/native/ZTNativeExport.h"
+#include "backends/native/detail/ZTPageCatalog.h"
 #include "core/ZTRefCount.h"
 
 class ZTPageFile;
@@ -25,6 +26,10 @@ class ZTNATIVE_API ZTPageFileFragment : public ZTRefCount {
   int LoadFromFile(PRFileDesc* fd, PRUint32 position, PRUint32 readSize, PRUint32 logicalStart,
                    PRUint32 logicalLength, bool compressed, const char* fileName,
                    const PRUint8* key, PRUint32 keyLength);
+  // Reads and inflates the count consecutive blocks whose catalog entries are blocks[0] to
+  // blocks[count] (the last one marks where they end) and makes them the fragment's content.
+  // On failure the fragment is left empty.
+  int LoadBlocks(PRFileDesc* fd, const CatalogEntry* blocks, PRUint32 count, const char* fileName);
   // Extends an uncompressed fragment so that it also holds [offset, offset + count); offset
   // must not lie beyond the fragment's end. On failure the fragment keeps what it held.
   int AppendFromFile(PRFileDesc* fd, PRUint32 offset, PRUint32 count, const PRUint8* key,
@@ -46,8 +51,14 @@ class ZTNATIVE_API ZTPageFileFragment : public ZTRefCount {
  private:
   // Grows the buffer to hold at least capacity bytes, never shrinking it.
   bool Reserve(PRUint32 capacity);
-  int Inflate(const PRUint8* stored, PRUint32 storedLength, PRUint32 logicalLength,
-              PRUint32 position, const char* fileName);
+  // Empties the fragment and makes room for logicalLength bytes; false (logged) without it.
+  bool ReserveFor(PRUint32 logicalLength);
+  // A buffer of size bytes from the NSPR allocator, or null (logged).
+  static PRUint8* TempBuffer(PRUint32 size);
+  static int ReadStored(PRFileDesc* fd, PRUint32 position, PRUint32 readSize, PRUint8* target,
+                        const PRUint8* key, PRUint32 keyLength);
+  static int Inflate(const PRUint8* stored, PRUint32 storedLength, PRUint8* target,
+                     PRUint32 logicalLength, PRUint32 position, const char* fileName);
 
   PRUint32 m_uStart;
   PRUint32 m_uLength;

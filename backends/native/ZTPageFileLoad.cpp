@@ -42,25 +42,62 @@ int ZTPageFile::ChooseStatic(PRUint32 offset, PRUint32 length, ZTPageFileFragmen
 }
 
 int ZTPageFile::FillCompressed(ZTPageFileFragment* target, PRUint32 offset, PRUint32 length) {
-  const PRInt32 block = m_catalog.FindBlock(offset);
-  if (block < 0) {
+  const PRInt32 first = m_catalog.FindBlock(offset);
+  if (first < 0) {
     return ZTError(ZT_NATIVE_E_BLOCK, "[ZTPageFile::Load] Invalid non-compressed offset %lld",
                    static_cast<long long>(offset));
   }
-  const CatalogEntry& begin = m_catalog.GetEntry(block);
-  const CatalogEntry& end = m_catalog.GetEntry(block + 1);
-  if (length > end.m_uLogical - offset) {
+  // A range that passes the end of its block goes on in the blocks after it.
+  const PRInt32 last = length == 0 ? first
+                       : RangeInside(offset, length, m_uLogicalSize)
+                           ? m_catalog.FindBlock(offset + length - 1)
+                           : -1;
+  if (last < 0) {
     return ZTError(ZT_NATIVE_E_RANGE,
-                   "[ZTPageFile::Load] The range of %llu bytes at %llu passes the end of its block "
-                   "in %s",
+                   "[ZTPageFile::Load] The range of %llu bytes at %llu passes the end of %s",
                    static_cast<unsigned long long>(length), static_cast<unsigned long long>(offset),
                    m_pcPath);
   }
-  int rc = target->LoadFromFile(m_pFd, begin.m_uStored, end.m_uStored - begin.m_uStored,
-                                begin.m_uLogical, end.m_uLogical - begin.m_uLogical, true, m_pcPath,
-                                nullptr, 0);
-  if (!rc) SetCurrent(target, offset - begin.m_uLogical);
+  if (target == m_pMain) KeepMainBlock();
+  const int rc = target->LoadBlocks(m_pFd, &m_catalog.GetEntry(first),
+                                    static_cast<PRUint32>(last - first + 1), m_pcPath);
+  if (!rc) SetCurrent(target, offset - target->GetStart());
   return rc;
+}
+
+ZTPageFileFragment* ZTPageFile::FindKeptBlock(PRUint32 offset, PRUint32 length) const {
+  ZTPageFileFragment* kept = m_kept.Find(m_catalog.FindBlock(offset));
+  return kept && kept->Contains(offset, length) ? kept : nullptr;
+}
+
+void ZTPageFile::KeepMainBlock() {
+  if (m_pMain->GetLength() == 0) return;
+  // The current fragment may be a kept block about to leave.
+  SetCurrent(m_pMain, 0);
+  ZTPageFileFragment* kept = new ZTPageFileFragment(nullptr);
+  kept->Swap(m_pMain);
+  m_kept.Keep(m_catalog.FindBlock(kept->GetStart()), kept);
+}
+
+// Static requests on a compressed file share the kept blocks: the caller gets a reference to
+// a fragment of the cache's (or to a fragment of its own when the cache cannot keep it).
+int ZTPageFile::LoadKeptStatic(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppStatic) {
+  ZTPageFileFragment* fragment = FindKeptBlock(offset, length);
+  if (fragment) {
+    fragment->AddRef();
+  } else {
+    fragment = new ZTPageFileFragment(nullptr);
+    const int rc = Fill(fragment, false, offset, length);
+    if (rc) {
+      fragment->Release();
+      return rc;
+    }
+    fragment->AddRef();
+    m_kept.Keep(m_catalog.FindBlock(offset), fragment);
+  }
+  SetCurrentKept(fragment, offset - fragment->GetStart());
+  *ppStatic = fragment;
+  return ZT_OK;
 }
 
 int ZTPageFile::FillPlain(ZTPageFileFragment* target, bool extend, PRUint32 offset,
@@ -104,6 +141,10 @@ int ZTPageFile::Fill(ZTPageFileFragment* target, bool extend, PRUint32 offset, P
 int ZTPageFile::Load(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppStatic) {
   ZTPageFileFragment* target = m_pMain;
   bool extend = false;
+  if (ppStatic && m_bCompressed) {
+    *ppStatic = nullptr;
+    return LoadKeptStatic(offset, length, ppStatic);
+  }
   if (ppStatic) {
     *ppStatic = nullptr;
     int rc = ChooseStatic(offset, length, &target, &extend);
@@ -115,6 +156,9 @@ int ZTPageFile::Load(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppSt
     }
   } else if (ZTPageFileFragment* holder = FindFragment(offset, length)) {
     SetCurrent(holder, offset - holder->GetStart());
+    return ZT_OK;
+  } else if (ZTPageFileFragment* kept = m_bCompressed ? FindKeptBlock(offset, length) : nullptr) {
+    SetCurrentKept(kept, offset - kept->GetStart());
     return ZT_OK;
   }
   int rc = Fill(target, extend, offset, length);

@@ -24,6 +24,13 @@ uint64_t SizeOnDisk(const std::string& path) {
   return bytes;
 }
 
+// Whether engine is in the comma-separated list (every engine without one).
+bool Selected(const char* list, const std::string& engine) {
+  if (!list) return true;
+  const std::string names = std::string(",") + list + ",";
+  return names.find("," + engine + ",") != std::string::npos;
+}
+
 }  // namespace
 
 ztPeerComparison::~ztPeerComparison() {
@@ -47,7 +54,14 @@ bool ztPeerComparison::Prepare() {
   m_engines[kSqlite] = std::make_unique<ztSqlitePeer>();
   m_engines[kXapian] = std::make_unique<ztXapianPeer>();
   m_engines[kDictd] = std::make_unique<ztDictdPeer>(indexPath, dataPath);
-  for (int engine = 0; engine < kEngineCount; ++engine) Build(engine);
+  const char* only = std::getenv("ZT_PEERS_ENGINES");
+  for (int engine = 0; engine < kEngineCount; ++engine) {
+    if (Selected(only, ztPeerEngineName(engine))) {
+      Build(engine);
+    } else {
+      m_engines[engine].reset();
+    }
+  }
   // dictd's database is the dictd files themselves.
   m_builds[kDictd].m_uBytes = SizeOnDisk(indexPath) + SizeOnDisk(dataPath);
   return true;

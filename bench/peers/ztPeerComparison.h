@@ -26,7 +26,8 @@ class ztPeerComparison {
 
   // Imports the corpus (ZT_PEERS_GCIDE names the dictd files without ".index", default
   // /usr/share/dictd/gcide) and builds every database in ZT_PEERS_DIR, or in a temporary
-  // directory removed at the end. An engine whose build fails is left out.
+  // directory removed at the end. An engine whose build fails is left out, and so is one missing
+  // from ZT_PEERS_ENGINES when it is set (names separated by commas: "zt,sqlite").
   bool Prepare();
 
   ztPeerEngine* GetEngine(int engine) const { return m_engines[engine].get(); }

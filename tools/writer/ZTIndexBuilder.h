@@ -59,8 +59,8 @@ class ZTIndexBuilder {
   int SetStopWords(const std::vector<std::string>& words);
   // Without positions the index has no "occs" and answers Boolean queries only.
   void SetPositions(bool positions) { m_bPositions = positions; }
-  // Compresses the record files of "docs" and "occs", each into one zlib block: about half the
-  // size on disk, but a reader inflates a whole table into memory on first use. Off unless set.
+  // Compresses the record files of "docs" and "occs" in blocks of whole pages: about half the
+  // size on disk, for a block inflated on each first read of it. Off unless set.
   void SetRecordCompression(bool compressed) { m_bCompressed = compressed; }
 
   // Compresses the texts of the word list in blocks (ZTWordListBuilder::SetTextBlockSize).

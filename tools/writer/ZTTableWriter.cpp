@@ -202,8 +202,16 @@ int ZTTableWriter::WriteRecord(const ZTWriterRow& row) {
     rc = m_fields[i]->Encode(row.Get(i), m_uRows, m_record.data());
   }
   if (!rc && m_index) rc = m_index->AddKey(row.Get(m_iLookup), m_uRows);
-  // A compressed record file is a single block.
-  if (!rc) rc = m_records.Append(m_record.data(), m_uRecordSize);
+  if (rc) return rc;
+  if (!m_bCompressRecords) return m_records.Append(m_record.data(), m_uRecordSize);
+  m_page.insert(m_page.end(), m_record.begin(), m_record.end());
+  return m_page.size() == static_cast<size_t>(m_uPageSize) * m_uRecordSize ? FlushPage() : ZT_OK;
+}
+
+int ZTTableWriter::FlushPage() {
+  const int rc =
+      m_page.empty() ? ZT_OK : m_records.AppendUnit(m_page.data(), PRUint32(m_page.size()));
+  m_page.clear();
   return rc;
 }
 
@@ -223,6 +231,7 @@ int ZTTableWriter::AddRow(const ZTWriterRow& row) {
 
 int ZTTableWriter::CloseFiles() {
   int rc = m_index && m_index->HasOpenPage() ? EndPage() : ZT_OK;
+  rc = ZTFirstError(rc, FlushPage());
   rc = ZTFirstError(rc, m_records.Close());
   for (auto& field : m_fields) rc = ZTFirstError(rc, field->Close());
   return rc;
@@ -268,5 +277,6 @@ int ZTTableWriter::Finish() {
 
 void ZTTableWriter::Abort() {
   if (m_eState == kWriting) m_eState = kDone;
+  m_page.clear();
   m_staging.Abort();
 }

@@ -47,8 +47,8 @@ class ZTTableWriter {
   // How the reader opens the record file: STANDARD, DELAYED, TRANSIENT, MAPPED or PREMAPPED
   // (PREMAPPED reads it whole when the table opens); unset, the reader's default.
   int SetOpenMode(const char* mode);
-  // A compressed record file is one block: a page and its successor record always lie inside
-  // one block only then.
+  // Compresses the record file in blocks of whole pages (of about the block size): a reader
+  // inflates only the blocks it reads.
   void SetRecordCompression(bool compressed) { m_bCompressRecords = compressed; }
   // Logical bytes per block of compressed content files: small blocks make reads cheaper,
   // large ones compress better. A unit (a value, a page of lookup keys) is never split.
@@ -79,6 +79,8 @@ class ZTTableWriter {
   int Fail(int rc);
   int EndPage();
   int WriteRecord(const ZTWriterRow& row);
+  // Appends the records of a compressed file's page as one unit.
+  int FlushPage();
   int CloseFiles();
   std::string Configuration() const;
   int WriteText(const char* leaf, const std::string& text) const;
@@ -99,6 +101,7 @@ class ZTTableWriter {
   ztStagingDir m_staging;
   ZTBlockWriter m_records;
   std::vector<PRUint8> m_record;
+  std::vector<PRUint8> m_page;  // records of the page being written (compressed files)
   PRUint32 m_uRows;
 };
 

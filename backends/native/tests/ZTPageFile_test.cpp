@@ -112,7 +112,7 @@ TEST(ZTPageFile, ShortPlainReadsAreWidenedButStayInsideTheFile) {
   file->Release();
 }
 
-TEST(ZTPageFile, CompressedReadsComeFromTheBlockOfTheirFirstByte) {
+TEST(ZTPageFile, CompressedReadsComeFromTheBlocksTheyCover) {
   ztTempDir dir;
   std::vector<std::string> units;
   for (char c = 'a'; c < 'f'; ++c) units.push_back(std::string(100, c));
@@ -125,7 +125,13 @@ TEST(ZTPageFile, CompressedReadsComeFromTheBlockOfTheirFirstByte) {
   ASSERT_EQ(0, file->Load(399, 1, nullptr));
   EXPECT_EQ(300u, file->GetBufferOffset());
   EXPECT_EQ(ZT_NATIVE_E_BLOCK, file->Load(500, 1, nullptr));
-  EXPECT_EQ(ZT_NATIVE_E_RANGE, file->Load(390, 20, nullptr));
+  ASSERT_EQ(0, file->Load(390, 20, nullptr));  // blocks d and e
+  EXPECT_EQ(300u, file->GetBufferOffset());
+  EXPECT_EQ(200u, file->GetBufferSize());
+  EXPECT_EQ(std::string(10, 'd') + std::string(10, 'e'),
+            std::string(reinterpret_cast<const char*>(file->GetBufferPtr()), 20));
+  EXPECT_EQ(ZT_NATIVE_E_RANGE, file->Load(490, 20, nullptr));
+  EXPECT_EQ(ZT_NATIVE_E_RANGE, file->Load(10, 0xFFFFFFFFu, nullptr));
   file->Release();
 }
 
@@ -185,6 +191,37 @@ TEST(ZTPageFile, BlocksMustInflateToTheirCataloguedLength) {
   file = MakePageFile(Compressed(data));
   EXPECT_EQ(ZT_NATIVE_E_INFLATE, file->Load(150, 10, nullptr));
   file->Release();
+}
+
+// Reads blocks a, b and c of a five-block file, then overwrites the stored file with zeros
+// (the open descriptor sees them): only blocks kept in memory can still be read.
+std::vector<int> ReadAgainAfterTheFileIsLost(const Keys& extra) {
+  ztTempDir dir;
+  std::vector<std::string> units;
+  for (char c = 'a'; c < 'f'; ++c) units.push_back(std::string(100, c));
+  const std::string data = WriteContent(dir, units, 100);
+  Keys keys = Compressed(data);
+  keys.insert(keys.end(), extra.begin(), extra.end());
+  ZTPageFile* file = MakePageFile(keys);
+  for (PRUint32 offset : {0u, 100u, 200u}) EXPECT_EQ(0, file->Load(offset, 10, nullptr));
+  dir.Write("content.dat", std::string(ztReadFile(data).size(), '\0'));
+  std::vector<int> codes;
+  for (PRUint32 offset : {250u, 0u, 150u, 300u}) {
+    const int rc = file->Load(offset, 10, nullptr);
+    codes.push_back(rc);
+    if (rc == 0) {
+      EXPECT_EQ('a' + offset / 100, file->GetBufferPtr()[0]) << offset;
+    }
+  }
+  file->Release();
+  return codes;
+}
+
+TEST(ZTPageFile, CompressedBlocksReadEarlierAreKept) {
+  EXPECT_EQ(ReadAgainAfterTheFileIsLost({}), std::vector<int>({0, 0, 0, ZT_NATIVE_E_INFLATE}));
+  // A memory limit keeps only the main fragment's block.
+  EXPECT_EQ(ReadAgainAfterTheFileIsLost({{"MAXCACHESIZE", "1000000"}}),
+            std::vector<int>({0, ZT_NATIVE_E_INFLATE, ZT_NATIVE_E_INFLATE, ZT_NATIVE_E_INFLATE}));
 }
 
 TEST(ZTPageFile, CatalogWithoutCompressionLeavesNoRecords) {
@@ -335,22 +372,26 @@ TEST(ZTPageFile, StaticRequestsExtendOrShareTheMostRecentFragment) {
   file->Release();
 }
 
-TEST(ZTPageFile, CompressedStaticRequestsGetTheirOwnBlock) {
+TEST(ZTPageFile, CompressedStaticRequestsShareTheBlocksKept) {
   ztTempDir dir;
   ZTPageFile* file = MakePageFile(
       Compressed(WriteContent(dir, {std::string(100, 'a'), std::string(100, 'b')}, 100)));
-  ZTPageFileFragment *a = nullptr, *b = nullptr;
+  ZTPageFileFragment *a = nullptr, *again = nullptr, *ab = nullptr, *b = nullptr;
   ASSERT_EQ(0, file->Load(50, 10, &a));
-  EXPECT_EQ(ZT_NATIVE_E_RANGE, file->Load(99, 2, &b));  // crosses the end of block 0
-  EXPECT_EQ(nullptr, b);
+  ASSERT_EQ(0, file->Load(0, 100, &again));
+  EXPECT_EQ(a, again);                   // block a is inflated once
+  ASSERT_EQ(0, file->Load(99, 2, &ab));  // crosses the end of block a: a fragment of its own
+  EXPECT_EQ(0u, ab->GetStart());
+  EXPECT_EQ(200u, ab->GetLength());
   ASSERT_EQ(0, file->Load(100, 50, &b));
   EXPECT_NE(a, b);
   EXPECT_EQ(100u, b->GetStart());
   EXPECT_EQ(100u, b->GetLength());
   EXPECT_EQ('b', b->GetBuffer()[0]);
   EXPECT_EQ('a', a->GetBuffer()[99]);
-  b->Release();
-  a->Release();
+  EXPECT_EQ(0, file->Terminate());  // the fragments handed out stay readable
+  EXPECT_EQ('b', ab->GetBuffer()[100]);
+  for (ZTPageFileFragment* fragment : {a, again, ab, b}) fragment->Release();
   file->Release();
 }
 

@@ -237,6 +237,36 @@ TEST(ZTTable, SubRecordSetsPresentARangeOfRecords) {
   table->Release();
 }
 
+// Records and key texts in blocks of a few pages, texts without COUNT (each length comes from
+// the successor, which the last page of a block finds in the next block).
+TEST(ZTTable, CompressedRecordFilesSpanManyBlocks) {
+  ztTempDir dir;
+  ztTextTableOptions options;
+  options.m_uPageSize = 16;
+  options.m_bCompressed = options.m_bCompressRecords = true;
+  options.m_bWithCount = false;
+  options.m_uBlockSize = 256;
+  const std::vector<std::string> keys = ztNumberedKeys(2000);
+  const std::string path = ztWriteTextTable(dir, "t", keys, options);
+  EXPECT_GT(ztReadFile(path + "/records.cat").size(), 8u * 40);
+  ZTTable* table = ztOpenTable(path);
+  ASSERT_NE(nullptr, table);
+  ZTIField* id = FieldOf(table, "ID");
+  for (PRUint32 n : {0u, 15u, 16u, 17u, 1000u, 1999u, 31u, 32u, 5u}) {
+    EXPECT_EQ(keys[n], ztTextValue(table, "WORD", n)) << n;
+    EXPECT_EQ(n, IdOf(table, n, id));
+    PRUint32 found = 0;
+    EXPECT_EQ(0, table->LookupText(keys[n].c_str(), ztfLookupEqual, &found));
+    EXPECT_EQ(n, found);
+  }
+  ZTIRecordSet* sub = nullptr;
+  ASSERT_EQ(0, table->GetSubRecordSet(100, 900, &sub));
+  for (PRUint32 i = 0; i < 900; i += 7) EXPECT_EQ(100 + i, IdOf(sub, i, id)) << i;
+  sub->Release();
+  id->Release();
+  table->Release();
+}
+
 TEST(ZTTable, ExtractCursorReadsAnUnsignedField) {
   ztTempDir dir;
   ZTTable* table = ztOpenTable(ztWriteTextTable(dir, "t", ztNumberedKeys(600)));

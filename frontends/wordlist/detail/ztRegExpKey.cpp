@@ -86,6 +86,18 @@ bool HasTopLevelAlternation(const char* e) {
   return false;
 }
 
+// Every expression must cover the whole key, so a leading "^" and a trailing "$" that is not
+// escaped say nothing more: the key is derived from what lies between them.
+std::string WithoutAnchors(const std::string& e) {
+  size_t begin = !e.empty() && e[0] == '^' ? 1 : 0, end = e.size();
+  if (end > begin && e[end - 1] == '$') {
+    size_t escapes = 0;
+    while (end - 1 - escapes > begin && e[end - 2 - escapes] == '\\') ++escapes;
+    if (escapes % 2 == 0) --end;
+  }
+  return e.substr(begin, end - begin);
+}
+
 }  // namespace
 
 std::string ztRemoveEscapes(const std::string& text) {
@@ -97,12 +109,13 @@ std::string ztRemoveEscapes(const std::string& text) {
   return out;
 }
 
-void ztDeriveRegExpKey(const char* e, ztRegExpKey* pKey) {
-  const std::string expression(e);
+void ztDeriveRegExpKey(const char* whole, ztRegExpKey* pKey) {
   pKey->m_iMode = ZTWordList::eBeginsWith;
   pKey->m_key.clear();
   pKey->m_bPlain = false;
-  if (HasTopLevelAlternation(e)) return;
+  if (HasTopLevelAlternation(whole)) return;
+  const std::string expression = WithoutAnchors(whole);
+  const char* e = expression.c_str();
   const size_t a = PrefixLength(e);
   if (a == expression.size()) {
     pKey->m_iMode = ZTWordList::eExact;

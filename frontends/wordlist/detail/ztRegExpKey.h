@@ -17,7 +17,8 @@ struct ztRegExpKey {
 
 // Derives the lookup. A backslash makes the next character literal unless it is a letter or a
 // digit (a class or a reference); a character followed by "?" or "*" is optional and ends the
-// literal; an alternation outside groups leaves no literal part at all.
+// literal; an alternation outside groups leaves no literal part at all. A leading "^" and a
+// trailing unescaped "$" are left out (every match covers the whole key anyway).
 ZTFINDFEWORDLIST_API void ztDeriveRegExpKey(const char* expression, ztRegExpKey* pKey);
 
 // The text with every backslash removed (each keeps the character after it).

@@ -45,6 +45,12 @@ TEST(ztRegExpKey, DerivesTheLongerLiteralPart) {
       {"\\p{Lu}bc", 3, "bc", false},
       {"ab\\", 2, "ab", false},
       {"", 1, "", true},
+      {"^ab.*ment$", 3, "ment", false},  // the anchors say nothing more
+      {"^abc$", 1, "abc", true},
+      {"^abc.*", 2, "abc", true},
+      {"abc\\$", 1, "abc$", true},     // an escaped dollar is a literal
+      {"abc\\\\$", 1, "abc\\", true},  // an escaped backslash before the anchor
+      {"^a|b$", 2, "", false},
   };
   for (const auto& c : cases) {
     ztRegExpKey key;
@@ -63,6 +69,8 @@ TEST_F(RegExpTest, ExpressionsMustCoverWholeKeys) {
     Texts m_expected;
   } cases[] = {
       {"ab.*", false, {"ab", "ab{2}c", "abcde", "abd"}},
+      {"^ab.*$", false, {"ab", "ab{2}c", "abcde", "abd"}},
+      {"^.*tion$", false, {"action", "nation", "station"}},
       {".*tion", false, {"action", "nation", "station"}},
       {"a(b|c)d", false, {"abd", "acd"}},
       {"ab{2}c", false, {"ab{2}c"}},

@@ -155,6 +155,7 @@ int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& stagi
   index.SetSimplifier(forIndex);
   index.SetConfigDirectory(".");
   index.SetTextBlockSize(kZtTextBlock);
+  index.SetRecordCompression(true);
   ztWorkFileTree tree;
   if (!rc) {
     rc = Together([&] { return headwords.Write(staging + "/" + kZtHeadwordDir, forHeadwords); },
