@@ -105,21 +105,18 @@ int ZTCursor::InitStartCount(PRUint32 first, PRUint32 n) {
     return ZTError(ZT_E_INVALID, "[ZTCursor::InitStartCount] range %u + %u passes 2^31", first, n);
   }
   ZTCursorComparatorRank* rank = new (std::nothrow) ZTCursorComparatorRank();
-  ZTBinary* id = nullptr;
   PRUint32* array = CopyWords(n, nullptr);
-  if (!rank || rank->GetCursorComparatorID(&id) != ZT_OK || (n > 0 && !array)) {
+  if (!rank || (n > 0 && !array)) {
     ztRelease(rank);
-    ztRelease(id);
     ztFree(array);
     return NoMemory("InitStartCount");
   }
   for (PRUint32 i = 0; i < n; ++i) array[i] = first + i;
   DestroyBitmapForm();
   SetArray(n, array);
-  SetComparator(rank, id);
+  SetComparator(rank, nullptr);  // ascending rank order is known by the comparator's kind
   m_bOrdered = true;
   rank->Release();
-  id->Release();
   return ZT_OK;
 }
 
@@ -330,6 +327,19 @@ int ZTCursor::SortArray(ZTICursorComparator* comparator) {
   return ZT_OK;
 }
 
+// Every ascending rank comparator gives the same order: an array already in it is kept, one
+// found ascending is only marked. No identifier is recorded; the order is known by the
+// comparator's kind.
+int ZTCursor::SortAscending(ZTICursorComparator* comparator) {
+  if (m_bOrdered && IsAscendingRank()) return ZT_OK;
+  if (!std::is_sorted(m_puArray, m_puArray + m_uCount)) std::sort(m_puArray, m_puArray + m_uCount);
+  comparator->AddRef();  // it may be the comparator SetComparator replaces
+  SetComparator(comparator, nullptr);
+  comparator->Release();
+  m_bOrdered = true;
+  return ZT_OK;
+}
+
 int ZTCursor::Sort(ZTICursorComparator* comparator) {
   if (!m_bHasArray && !comparator) return ZT_OK;  // a bitmap is always ascending
   int rc = ComputeCursorForm();
@@ -339,6 +349,7 @@ int ZTCursor::Sort(ZTICursorComparator* comparator) {
     SetComparator(nullptr, nullptr);
     return ZT_OK;
   }
+  if (ztIsRankComparator(comparator, 1)) return SortAscending(comparator);
   ZTBinary* id = nullptr;
   if ((rc = comparator->GetCursorComparatorID(&id)) != ZT_OK) return rc;
   if (ztIsUnknownId(id)) ztRelease(id);

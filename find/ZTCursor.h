@@ -89,6 +89,7 @@ class ZTFIND_API ZTCursor : public ZTRefCount {
   int CopyBitmap(PRUint32 n, const PRUint32* words);
   int ArrayFromBitmap();
   int SortArray(ZTICursorComparator* comparator);
+  int SortAscending(ZTICursorComparator* comparator);
   void SetComparator(ZTICursorComparator* comparator, ZTBinary* id);
   bool HasValidBitmap() const { return m_bHasBitmap && !m_bBitmapStale; }
   bool IsAscendingRank() const;

@@ -9,6 +9,7 @@
 #include "find/ZTCursorScorerWrapper.h"
 #include "find/ZTMux.h"
 #include "find/detail/ztAlloc.h"
+#include "find/detail/ztRadixSort.h"
 #include "find/ztRefAssign.h"
 
 ZT_DEFINE_ZTIID(ZTCursorScorer, ZTRefCount,
@@ -112,13 +113,25 @@ int ZTCursorScorer::SetUnsortedCursor(ZTCursor* cursor) {
   return rc;
 }
 
+namespace {
+
+// The sort key of a scored record: ascending keys put the highest score first and equal
+// scores by record number. Signed scores are moved into unsigned order first.
+PRUint64 SortKey(PRUint32 record, PRUint32 score, bool bSigned) {
+  const PRUint32 order = bSigned ? score ^ 0x80000000u : score;
+  return (static_cast<PRUint64>(~order) << 32) | record;
+}
+
+}  // namespace
+
 int ZTCursorScorer::BuildSorted(ZTCursor* cursor) {
   const PRUint32 n = m_uSize;
   PRUint32* sortedScores = n ? ztAllocOf<PRUint32>(n) : nullptr;
-  Pair* pairs = n ? ztAllocOf<Pair>(n) : nullptr;
+  const PRUint32 room = n <= PR_UINT32_MAX / 2 ? 2 * n : 0;  // the keys and the sort's scratch
+  PRUint64* keys = room ? ztAllocOf<PRUint64>(room) : nullptr;
   ZTCursor* sorted = nullptr;
   int rc = ZT_OK;
-  if (n > 0 && (!sortedScores || !pairs)) {
+  if (n > 0 && (!sortedScores || !keys)) {
     rc = ZTError(ZT_E_NOMEM, "[ZTCursorScorer::SetUnsortedCursor] Cannot allocate memory");
   }
   if (rc == ZT_OK && n > 0 && !cursor->GetArray()) {
@@ -127,28 +140,22 @@ int ZTCursorScorer::BuildSorted(ZTCursor* cursor) {
   if (rc == ZT_OK) rc = ZTCursor::_CreateInstance(n, nullptr, &sorted);
   if (rc != ZT_OK) {
     ztFree(sortedScores);
-    ztFree(pairs);
+    ztFree(keys);
     return rc;
   }
   const PRUint32* records = cursor->GetArray();
   const PRUint32* scores = ScoresOfKind(m_bSigned);
-  for (PRUint32 k = 0; k < n; ++k) pairs[k] = Pair{records[k], scores[k]};
-  // Highest score first, equal scores by record number; signed scores compare as signed.
   const bool bSigned = m_bSigned;
-  std::sort(pairs, pairs + n, [bSigned](const Pair& a, const Pair& b) {
-    if (a.score != b.score) {
-      return bSigned ? static_cast<PRInt32>(a.score) > static_cast<PRInt32>(b.score)
-                     : a.score > b.score;
-    }
-    return a.record < b.record;
-  });
+  for (PRUint32 k = 0; k < n; ++k) keys[k] = SortKey(records[k], scores[k], bSigned);
+  ztRadixSort(keys, keys + n, n);
   PRUint32* out = sorted->BeginDirectWrite();
   for (PRUint32 k = 0; k < n; ++k) {
-    out[k] = pairs[k].record;
-    sortedScores[k] = pairs[k].score;
+    out[k] = static_cast<PRUint32>(keys[k]);
+    const PRUint32 order = ~static_cast<PRUint32>(keys[k] >> 32);
+    sortedScores[k] = bSigned ? order ^ 0x80000000u : order;
   }
   sorted->EndDirectWrite();
-  ztFree(pairs);
+  ztFree(keys);
   if (m_bSigned) {
     m_piSortedScores = reinterpret_cast<PRInt32*>(sortedScores);
   } else {

@@ -36,10 +36,6 @@ class ZTFIND_API ZTCursorScorer : public ZTRefCount {
                       int* piStop);
 
  private:
-  struct Pair {
-    PRUint32 record;
-    PRUint32 score;
-  };
   void Clear();
   void DropSorted();
   PRUint32* ScoresOfKind(int bSigned);

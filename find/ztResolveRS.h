@@ -1,6 +1,7 @@
 // Turning a cursor of records into a cursor of the record numbers they reference: through an
 // unsigned-number field (ztResolveRSUNum) or through a link field (ztResolveRSLink). Both
-// test *piStop (when given) before each element and return 19 when another thread set it.
+// test *piStop (when given) before each element (once before a run of consecutive records read
+// in one go) and return 19 when another thread set it.
 #ifndef FIND_ZTRESOLVERS_H_
 #define FIND_ZTRESOLVERS_H_
 
@@ -14,7 +15,8 @@ class ZTIRecordSet;
 
 // A new cursor of the field's values for records[first] .. records[first + count - 1] of the
 // record set, or for records first .. first + count - 1 when records is null. Values of 2^31
-// or more are refused with 1.
+// or more are refused with 1. Consecutive record numbers are read with the record set's own
+// ExtractCursor, which therefore must not come back here with a records array of its own.
 ZTFIND_API int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field,
                                    const PRUint32* records, PRUint32 first, PRUint32 count,
                                    int* piStop, ZTCursor** ppOut);

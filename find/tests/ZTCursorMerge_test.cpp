@@ -153,6 +153,34 @@ TEST(ZTCursorMergeTest, SortingTwiceByTheSameIdentificationDoesNotSortAgain) {
   same->Release();
 }
 
+// The ascending rank order is known by the comparator's kind: an array in it is not sorted
+// again, any change or other order is.
+TEST(ZTCursorMergeTest, TheAscendingRankOrderIsTrackedThroughChanges) {
+  ZTCursorComparatorRank* ascending = new ZTCursorComparatorRank();
+  ZTCursorComparatorRank* descending = new ZTCursorComparatorRank();
+  descending->SetSortingOrder(-1);
+  CountingComparator* counting = new CountingComparator();
+  ZTCursor* x = ztMakeCursor({3, 1, 2});
+  ASSERT_EQ(x->Sort(descending), ZT_OK);
+  ASSERT_EQ(x->Sort(ascending), ZT_OK);
+  EXPECT_EQ(ztElementsOf(x), (ztElements{1, 2, 3}));
+  ASSERT_EQ(x->SetElement(0, 9), ZT_OK);
+  ASSERT_EQ(x->Sort(ascending), ZT_OK);
+  EXPECT_EQ(ztElementsOf(x), (ztElements{2, 3, 9}));
+  ASSERT_EQ(x->Sort(counting), ZT_OK);  // another order: compared again
+  EXPECT_GT(counting->calls(), 0);
+  ASSERT_EQ(x->Sort(descending), ZT_OK);
+  EXPECT_EQ(ztElementsOf(x), (ztElements{9, 3, 2}));
+  ASSERT_EQ(x->InitStartCount(10, 3), ZT_OK);
+  ASSERT_EQ(x->SetElement(0, 20), ZT_OK);
+  ASSERT_EQ(x->Sort(ascending), ZT_OK);
+  EXPECT_EQ(ztElementsOf(x), (ztElements{11, 12, 20}));
+  x->Release();
+  counting->Release();
+  descending->Release();
+  ascending->Release();
+}
+
 TEST(ZTCursorMergeTest, UnknownIdentificationsAlwaysSort) {
   CountingComparator* unknown = new CountingComparator("UNKNOWN");
   ZTCursor* x = ztMakeCursor({3, 1, 2});

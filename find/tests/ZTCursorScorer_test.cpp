@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
@@ -83,6 +85,53 @@ TEST(ZTCursorScorerTest, SignedScoresSortAsSignedEvenFarApart) {
   EXPECT_EQ(Cursor(scorer, 1), (ztElements{6, 8, 7, 5}));
   EXPECT_EQ(SignedScores(scorer, 1), (std::vector<PRInt32>{INT_MAX, 0, -1, INT_MIN}));
   scorer->Release();
+}
+
+// Thousands of records in no order, scores spread over every byte with many ties: the same
+// order as a comparison sort, for both kinds.
+TEST(ZTCursorScorerTest, LargeCursorsSortLikeTheComparison) {
+  const PRUint32 n = 5000;
+  for (int bSigned = 0; bSigned < 2; ++bSigned) {
+    ztElements records(n), scores(n);
+    PRUint32 seed = 12345;
+    for (PRUint32 k = 0; k < n; ++k) {
+      seed = seed * 1103515245u + 12345u;
+      records[k] = (k * 7919u) % 100003u;
+      scores[k] = (seed >> 8) % 4 == 0 ? seed : (seed >> 16) % 50;  // wide values and ties
+    }
+    ZTCursorScorer* scorer = new ZTCursorScorer();
+    ASSERT_EQ(scorer->Init(n, bSigned), ZT_OK);
+    for (PRUint32 k = 0; k < n; ++k) {
+      if (bSigned) {
+        scorer->SetSignedScore(k, static_cast<PRInt32>(scores[k]));
+      } else {
+        scorer->SetUnsignedScore(k, scores[k]);
+      }
+    }
+    SetCursor(scorer, records);
+    std::vector<PRUint32> order(n);
+    for (PRUint32 k = 0; k < n; ++k) order[k] = k;
+    std::sort(order.begin(), order.end(), [&](PRUint32 a, PRUint32 b) {
+      if (scores[a] != scores[b]) {
+        return bSigned ? static_cast<PRInt32>(scores[a]) > static_cast<PRInt32>(scores[b])
+                       : scores[a] > scores[b];
+      }
+      return records[a] < records[b];
+    });
+    ztElements expectedRecords(n), expectedScores(n);
+    for (PRUint32 k = 0; k < n; ++k) {
+      expectedRecords[k] = records[order[k]];
+      expectedScores[k] = scores[order[k]];
+    }
+    EXPECT_EQ(Cursor(scorer, 1), expectedRecords) << "signed " << bSigned;
+    if (bSigned) {
+      const std::vector<PRInt32> signedScores = SignedScores(scorer, 1);
+      EXPECT_EQ(ztElements(signedScores.begin(), signedScores.end()), expectedScores);
+    } else {
+      EXPECT_EQ(UnsignedScores(scorer, 1), expectedScores);
+    }
+    scorer->Release();
+  }
 }
 
 TEST(ZTCursorScorerTest, RefusesScoresOfTheOtherKindAndIndexesPastTheEnd) {

@@ -88,6 +88,34 @@ TEST_F(ResolveTest, LinkErrorsReleaseWhatWasBuilt) {
   input->Release();
 }
 
+// Runs of consecutive records are read as a range of the record set; the others one by one.
+TEST_F(ResolveTest, ExtractReadsTheListedRecordsWhateverTheirOrder) {
+  struct Case {
+    ztElements m_records;
+    PRUint32 m_uFirst;
+    PRUint32 m_uCount;
+    ztElements m_expected;
+  };
+  const Case cases[] = {
+      {{9, 2, 3, 4}, 1, 3, {52, 53, 54}}, {{2, 3, 5}, 0, 3, {52, 53, 55}}, {{4}, 0, 1, {54}},
+      {{3, 2}, 0, 2, {53, 52}},           {{5, 0}, 0, 2, {55, 50}},        {{1, 2}, 0, 0, {}},
+  };
+  for (const Case& c : cases) {
+    ZTCursor* out = nullptr;
+    ASSERT_EQ(ztExtractUNumCursor(m_targets, m_targets->Field("doc"), c.m_records.data(),
+                                  c.m_uFirst, c.m_uCount, nullptr, &out),
+              ZT_OK);
+    EXPECT_EQ(ztElementsOf(out), c.m_expected) << c.m_records[0] << " " << c.m_uFirst;
+    out->Release();
+  }
+  const ztElements pastTheEnd = {4, 5, 6};
+  ZTCursor* out = nullptr;
+  EXPECT_NE(ztExtractUNumCursor(m_targets, m_targets->Field("doc"), pastTheEnd.data(), 0, 3,
+                                nullptr, &out),
+            ZT_OK);
+  EXPECT_EQ(out, nullptr);
+}
+
 TEST_F(ResolveTest, AStopFlagAlreadySetStopsBothRoutines) {
   ZTCursor* input = ztMakeCursor({0, 1});
   ZTCursor* out = nullptr;

@@ -15,7 +15,6 @@
 
 class ZTCursor;
 class ZTIIndexScorer;
-class ZTIRecord;
 class ZTIRecordFilter;
 class ZTIRecordSet;
 class ZTIndex;
@@ -79,11 +78,12 @@ class ZTFINDFEINDEX_API IndexTokens {
   int ComputeTokenHiliteInfo(PRUint32 i, PRUint32 document, ZTCursor** ppOut,
                              ztOccurrenceScan* pScan = nullptr);
   int ComputeTokenScores(PRUint32 i, ZTCursor* documents, ZTIIndexScorer* scorer);
-  int ComputeSetScores(ZTIRecordSet* set, ZTCursor* documents, ZTIIndexScorer* scorer);
-  int ScoreDocument(ZTIRecordSet* set, PRUint32 rank, PRUint32 document, PRUint32 count,
-                    PRUint32* puRecord, ZTIIndexScorer* scorer);
-  int ScoreRecord(ZTIRecord* record, PRUint32 rank, PRUint32 document, ZTIIndexScorer* scorer);
+  int ComputeSetScores(ZTIRecordSet* set, ZTCursor* owners, ZTCursor* documents,
+                       ZTIIndexScorer* scorer);
+  int ScoreRecord(ZTIRecordSet* set, PRUint32 record, PRUint32 rank, PRUint32 document,
+                  ZTIIndexScorer* scorer);
   int FilterPhrasePass(ZTCursor** lists, bool forward);
+  int HasAllWords(PRUint32 document, std::vector<ztOccurrenceScan>* pScans, bool* pbAll);
 
   ZTIndex* m_pIndex;
   PRUint32 m_uNearDistance;

@@ -137,14 +137,30 @@ int IndexTokens::ComputePhraseHiliteInfo(PRUint32 document, ZTCursor** ppOut) {
   return PhraseHiliteInfo(document, nullptr, ppOut);
 }
 
+// Whether every word of the phrase, up to the first unresolved one, has a record of document;
+// no positions are read.
+int IndexTokens::HasAllWords(PRUint32 document, std::vector<ztOccurrenceScan>* pScans,
+                             bool* pbAll) {
+  *pbAll = true;
+  int rc = ZT_OK;
+  for (PRUint32 k = 0; rc == ZT_OK && *pbAll && k < m_uCount; ++k) {
+    if (!m_pItems[k].m_pcTerm) continue;
+    if (!m_ppSets[k]) break;
+    rc = m_ppSets[k]->Contains(m_pIndex->DocIdField(), document, pScans ? &(*pScans)[k] : nullptr,
+                               pbAll);
+  }
+  return rc;
+}
+
 int IndexTokens::PhraseHiliteInfo(PRUint32 document, std::vector<ztOccurrenceScan>* pScans,
                                   ZTCursor** ppOut) {
   *ppOut = nullptr;
   if (m_uCount == 0) return ZT_E_FAILED;
   ZTCursor** lists = static_cast<ZTCursor**>(PR_Calloc(m_uCount, sizeof(ZTCursor*)));
   if (!lists) return ZTError(ZT_E_NOMEM, "[IndexTokens::ComputePhraseHiliteInfo] Out of memory");
-  int rc = ZT_OK;
-  bool missing = false;  // a word absent from the document: the phrase is too
+  bool all = false;
+  int rc = HasAllWords(document, pScans, &all);
+  bool missing = !all;  // a word absent from the document: the phrase is too
   for (PRUint32 k = 0; rc == ZT_OK && !missing && k < m_uCount; ++k) {
     if (!m_pItems[k].m_pcTerm) continue;
     rc = ComputeTokenHiliteInfo(k, document, &lists[k], pScans ? &(*pScans)[k] : nullptr);

@@ -7,6 +7,7 @@
 #include "frontends/index/IndexTokens.h"
 #include "frontends/index/ZTIIndexScorer.h"
 #include "frontends/index/ZTIndex.h"
+#include "frontends/index/detail/ztGallop.h"
 
 int IndexTokens::ComputeScores(ZTCursor* documents, ZTIIndexScorer* scorer) {
   int rc = ZT_OK;
@@ -34,51 +35,48 @@ int IndexTokens::ComputeTokenScores(PRUint32 i, ZTCursor* documents, ZTIIndexSco
   }
   int rc = documents->ComputeCursorForm();
   for (PRUint32 k = 0; rc == ZT_OK && k < m_ppSets[i]->GetSetCount(); ++k) {
-    rc = ComputeSetScores(m_ppSets[i]->GetSet(k), documents, scorer);
+    ZTCursor* owners = nullptr;
+    rc = m_ppSets[i]->Owners(m_pIndex->DocIdField(), k, &owners);
+    if (rc == ZT_OK) rc = ComputeSetScores(m_ppSets[i]->GetSet(k), owners, documents, scorer);
   }
   return rc;
 }
 
-// One pass over a set's records (in document order) and the documents (ascending).
-int IndexTokens::ComputeSetScores(ZTIRecordSet* set, ZTCursor* documents, ZTIIndexScorer* scorer) {
-  PRUint32 count = 0, record = 0;
-  int rc = set->GetCount(&count);
+// One pass over a set's records (in document order: owners holds their documents) and the
+// documents (ascending), each side skipping ahead to the other; only the records of listed
+// documents are fetched.
+int IndexTokens::ComputeSetScores(ZTIRecordSet* set, ZTCursor* owners, ZTCursor* documents,
+                                  ZTIIndexScorer* scorer) {
+  const PRUint32 count = owners->GetCount(), listed = documents->GetCount();
+  const PRUint32* values = owners->GetArray();
   const PRUint32* ids = documents->GetArray();
-  for (PRUint32 k = 0; rc == ZT_OK && k < documents->GetCount() && record < count; ++k) {
-    rc = ScoreDocument(set, k, ids[k], count, &record, scorer);
-  }
-  return rc;
-}
-
-// Scores the records of document from *puRecord on and leaves *puRecord at the first record of
-// a later document.
-int IndexTokens::ScoreDocument(ZTIRecordSet* set, PRUint32 rank, PRUint32 document, PRUint32 count,
-                               PRUint32* puRecord, ZTIIndexScorer* scorer) {
+  PRUint32 record = 0, rank = 0;
   int rc = ZT_OK;
-  while (rc == ZT_OK && *puRecord < count) {
-    ZTIRecord* record = nullptr;
-    PRUint32 value = 0;
-    rc = set->GetRecord(*puRecord, &record);
-    if (rc == ZT_OK) rc = record->GetUNumFieldValue(m_pIndex->DocIdField(), &value);
-    if (rc == ZT_OK && value == document) rc = ScoreRecord(record, rank, document, scorer);
-    ztRelease(record);
-    if (rc != ZT_OK || value > document) break;
-    ++*puRecord;
+  while (rc == ZT_OK && record < count && rank < listed) {
+    if (values[record] < ids[rank]) {
+      record = ztGallop(values, record, count, ids[rank]);
+    } else if (values[record] > ids[rank]) {
+      rank = ztGallop(ids, rank, listed, values[record]);
+    } else {
+      rc = ScoreRecord(set, record++, rank, ids[rank], scorer);
+    }
   }
   return rc;
 }
 
 // Without a structure field every record weighs as structure 0; without an occurrence link
 // field a record counts as one occurrence.
-int IndexTokens::ScoreRecord(ZTIRecord* record, PRUint32 rank, PRUint32 document,
+int IndexTokens::ScoreRecord(ZTIRecordSet* set, PRUint32 record, PRUint32 rank, PRUint32 document,
                              ZTIIndexScorer* scorer) {
   PRUint32 structure = 0, occurrences = 1;
-  int rc = ZT_OK;
-  if (m_pIndex->StructureField()) {
-    rc = record->GetUNumFieldValue(m_pIndex->StructureField(), &structure);
+  ZTIRecord* found = nullptr;
+  int rc = set->GetRecord(record, &found);
+  if (rc == ZT_OK && m_pIndex->StructureField()) {
+    rc = found->GetUNumFieldValue(m_pIndex->StructureField(), &structure);
   }
   if (rc == ZT_OK && m_pIndex->OccLinkField()) {
-    rc = record->GetLinkFieldCount(m_pIndex->OccLinkField(), &occurrences);
+    rc = found->GetLinkFieldCount(m_pIndex->OccLinkField(), &occurrences);
   }
+  ztRelease(found);
   return rc != ZT_OK ? rc : scorer->AddScore(rank, document, structure, occurrences);
 }

@@ -80,6 +80,9 @@ class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
   // record of a later document. An empty cursor without an occurrence link field.
   int BuildOccurrenceList(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count, PRUint32 document,
                           ZTCursor** ppOut);
+  // The same with the documents of the set's records already read (owners[0..count)).
+  int BuildOccurrenceList(ZTIRecordSet* set, const PRUint32* owners, PRUint32* puScanPos,
+                          PRUint32 count, PRUint32 document, ZTCursor** ppOut);
   // The same records without merging them when the data is presorted: one set per word record
   // matched, each filtered, added to *pOut.
   int ResolveWordSets(const char* word, int links, ztIStringSimplifier* simplifier,
@@ -117,10 +120,7 @@ class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
                   std::vector<ZTIRecordSet*>* pSets);
   int EmptyOccurrenceSet(ZTIRecordSet** ppOut);
   int CollectOccurrenceSets(ZTCursor* words, ZTIRecordSet** sets);
-  int FindDocument(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count, PRUint32 document,
-                   bool* pbFound);
   int AppendPositions(ZTIRecordSet* set, PRUint32 record, ZTCursor** ppPositions);
-  int DocumentAt(ZTIRecordSet* set, PRUint32 record, PRUint32* puDocument);
   bool IsHardSeparator(const char* p) const;
   bool StartsWildCard(const char* p) const;
   int IsException(char* begin, char* end, int* pbException);

@@ -10,6 +10,7 @@
 #include "find/ZTIRecord.h"
 #include "find/ZTIRecordSet.h"
 #include "frontends/index/ZTIndex.h"
+#include "frontends/index/detail/ztGallop.h"
 #include "frontends/index/detail/ztOccurrenceSets.h"
 #include "frontends/wordlist/ZTWildCardWordList.h"
 
@@ -31,11 +32,8 @@ int ZTIndex::MatchedSets(const char* word, int links, ztIStringSimplifier* simpl
 
 namespace {
 
-const size_t kMaxSeparateSets = 8;
-
-// Releases the sets from number first on.
-void ReleaseAll(std::vector<ZTIRecordSet*>* sets, size_t first) {
-  for (size_t k = first; k < sets->size(); ++k) ztRelease((*sets)[k]);
+void ReleaseAll(std::vector<ZTIRecordSet*>* sets) {
+  for (ZTIRecordSet*& set : *sets) ztRelease(set);
 }
 
 }  // namespace
@@ -52,7 +50,7 @@ int ZTIndex::ResolveLin(const char* word, ZTIRecordSet** ppOut, int links,
     *ppOut = sets[0];
     sets[0] = nullptr;
   }
-  ReleaseAll(&sets, 0);
+  ReleaseAll(&sets);
   return rc;
 }
 
@@ -66,16 +64,9 @@ int ZTIndex::ResolveWordSets(const char* word, int links, ztIStringSimplifier* s
   }
   std::vector<ZTIRecordSet*> sets;
   int rc = MatchedSets(word, links, simplifier, &sets);
-  // Sets kept apart save merging records; past a few, every document would be looked for in
-  // each of them, and one merged set costs less.
-  if (rc == ZT_OK && sets.size() > kMaxSeparateSets) {
-    rc = MultiMerge(sets.data(), static_cast<PRUint32>(sets.size()));
-    ReleaseAll(&sets, 1);
-    sets.resize(1);
-  }
   for (size_t k = 0; rc == ZT_OK && filter && k < sets.size(); ++k) rc = sets[k]->Filter(filter);
   if (rc != ZT_OK) {
-    ReleaseAll(&sets, 0);
+    ReleaseAll(&sets);
     return rc;
   }
   for (ZTIRecordSet* set : sets) pOut->Adopt(set);
@@ -125,42 +116,6 @@ int ZTIndex::MultiMerge(ZTIRecordSet** sets, PRUint32 count) {
   return ZT_OK;
 }
 
-int ZTIndex::DocumentAt(ZTIRecordSet* set, PRUint32 record, PRUint32* puDocument) {
-  ZTIRecord* found = nullptr;
-  int rc = set->GetRecord(record, &found);
-  if (rc == ZT_OK) rc = found->GetUNumFieldValue(m_pDocIdField, puDocument);
-  ztRelease(found);
-  return rc;
-}
-
-// Moves *puScanPos to the first record from it on whose document is not below document,
-// galloping then halving (the records are in document order); *pbFound when it is document.
-int ZTIndex::FindDocument(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count, PRUint32 document,
-                          bool* pbFound) {
-  PRUint32 low = *puScanPos, step = 1, high = low, value = 0;
-  int rc = ZT_OK;
-  // Records before low are below document; find high with a record not below it, or count.
-  while (high < count && (rc = DocumentAt(set, high, &value)) == ZT_OK && value < document) {
-    low = high + 1;
-    high = (count - high > step) ? high + step : count;
-    step *= 2;
-  }
-  if (rc != ZT_OK) return rc;
-  while (low < high) {
-    const PRUint32 middle = low + (high - low) / 2;
-    if ((rc = DocumentAt(set, middle, &value)) != ZT_OK) return rc;
-    if (value < document) {
-      low = middle + 1;
-    } else {
-      high = middle;
-    }
-  }
-  *puScanPos = low;
-  *pbFound = false;
-  if (low < count && (rc = DocumentAt(set, low, &value)) == ZT_OK) *pbFound = value == document;
-  return rc;
-}
-
 // Pools the positions of one document-occurrence record into *ppPositions.
 int ZTIndex::AppendPositions(ZTIRecordSet* set, PRUint32 record, ZTCursor** ppPositions) {
   ZTIRecord* found = nullptr;
@@ -188,14 +143,29 @@ int ZTIndex::AppendPositions(ZTIRecordSet* set, PRUint32 record, ZTCursor** ppPo
 int ZTIndex::BuildOccurrenceList(ZTIRecordSet* set, PRUint32* puScanPos, PRUint32 count,
                                  PRUint32 document, ZTCursor** ppOut) {
   if (!ppOut || !set || !puScanPos) return ZT_E_INVALID;
+  *ppOut = nullptr;
+  ZTCursor* owners = nullptr;
+  int rc = m_pOccLinkField ? set->ExtractCursor(m_pDocIdField, 0, count, &owners) : ZT_OK;
+  if (rc == ZT_OK && owners) rc = owners->ComputeCursorForm();
+  if (rc == ZT_OK) {
+    rc = BuildOccurrenceList(set, owners ? owners->GetArray() : nullptr, puScanPos, count, document,
+                             ppOut);
+  }
+  ztRelease(owners);
+  return rc;
+}
+
+int ZTIndex::BuildOccurrenceList(ZTIRecordSet* set, const PRUint32* owners, PRUint32* puScanPos,
+                                 PRUint32 count, PRUint32 document, ZTCursor** ppOut) {
+  if (!ppOut || !set || !puScanPos) return ZT_E_INVALID;
   *ppOut = new (std::nothrow) ZTCursor();
   if (!*ppOut) return ZTError(ZT_E_NOMEM, "[ZTIndex::BuildOccurrenceList] Out of memory");
   if (!m_pOccLinkField) return ZT_OK;
-  bool found = false;
-  int rc = FindDocument(set, puScanPos, count, document, &found);
-  PRUint32 record = *puScanPos;
-  for (PRUint32 value = document; rc == ZT_OK && found && record < count; ++record) {
-    if ((rc = DocumentAt(set, record, &value)) != ZT_OK || value != document) break;
+  PRUint32 record = ztGallop(owners, *puScanPos, count, document);
+  const bool found = record < count && owners[record] == document;
+  *puScanPos = record;
+  int rc = ZT_OK;
+  for (; rc == ZT_OK && found && record < count && owners[record] == document; ++record) {
     rc = AppendPositions(set, record, ppOut);
   }
   if (rc != ZT_OK) {

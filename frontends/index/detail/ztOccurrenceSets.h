@@ -24,20 +24,30 @@ class ztOccurrenceSets {
   ztOccurrenceSets& operator=(const ztOccurrenceSets&) = delete;
 
   // Takes over the caller's reference to set.
-  void Adopt(ZTIRecordSet* set) { m_sets.push_back(set); }
+  void Adopt(ZTIRecordSet* set) {
+    m_sets.push_back(set);
+    m_owners.push_back(nullptr);
+  }
   PRUint32 GetSetCount() const { return static_cast<PRUint32>(m_sets.size()); }
   ZTIRecordSet* GetSet(PRUint32 k) const { return m_sets[k]; }
   ztOccurrenceScan NewScan() const { return ztOccurrenceScan(m_sets.size(), 0); }
   // The records of all sets.
   int GetRecordCount(PRUint32* puCount) const;
+  // The document of each record of set k, in record order (borrowed: read on the first call
+  // and kept with the sets, which do not change once adopted).
+  int Owners(ZTIField* docIdField, PRUint32 k, ZTCursor** ppOwners) const;
   // The documents, ascending, each once.
   int Documents(ZTIField* docIdField, ZTCursor** ppOut) const;
+  // Whether a record of some set is of document, moving the scan as Positions does.
+  int Contains(ZTIField* docIdField, PRUint32 document, ztOccurrenceScan* pScan,
+               bool* pbFound) const;
   // The positions of document in every set, pooled, scanning from *pScan (from the start when
   // null).
   int Positions(ZTIndex* index, PRUint32 document, ztOccurrenceScan* pScan, ZTCursor** ppOut) const;
 
  private:
   std::vector<ZTIRecordSet*> m_sets;
+  mutable std::vector<ZTCursor*> m_owners;  // one per set, null until read
 };
 
 #endif  // FRONTENDS_INDEX_DETAIL_ZTOCCURRENCESETS_H_

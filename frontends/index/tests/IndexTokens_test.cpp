@@ -145,6 +145,18 @@ TEST_P(IndexTokensTest, WildCardWords) {
          {"c?t or p*", "1 2 5 7 8 10 11"}});
 }
 
+// w* matches thirteen word forms (w1 to w11, war, world): read as presorted, each form keeps
+// its own set through document lists, proximity and phrases.
+TEST_P(IndexTokensTest, WildCardsOfManyForms) {
+  Check({{"w*", "3 4 5 7 8 11"},
+         {"w* near peace", "5 11"},
+         {"cat before w*", "7"},
+         {"w* before cat", "8"},
+         {"\"w9 cat\"", "8"},
+         {"\"w* dog\"", "7"},
+         {"\"cat w*\"", "7"}});
+}
+
 TEST_P(IndexTokensTest, SimplifiedWordsAndPhrases) {
   Check({{"cafe", ""}, {"CAFE", "12"}}, nullptr);
   Check({{"cafe", "9 12"}, {"caf*", "9 12"}, {"\"cafe noir\"", ""}}, m_pSimplifier);

@@ -78,6 +78,8 @@ TEST_P(ZTIndexResultTest, HilitePositionsForEachDocument) {
   EXPECT_EQ(HiliteAll("\"dog eat dog\"", {3, 2}), "3:0 1 2; 2:");
   EXPECT_EQ(HiliteAll("\"the art of war\"", {4}), "4:1 3");
   EXPECT_EQ(HiliteAll("cat near the dog", {2}), "2:1 4");
+  // Thirteen forms of w*, pooled per document.
+  EXPECT_EQ(HiliteAll("w* before dog", {7, 3}), "7:2 3 4 5 6 7 8 9 10 11 12; 3:0 2 3");
   ZTIndexResult* empty = new ZTIndexResult();
   EXPECT_EQ(Hilite(empty, 1), "rc=10");
   ZTCursor* none = nullptr;
@@ -106,6 +108,21 @@ TEST_P(ZTIndexResultTest, PertinenceScoresRankHeadwordsAboveBodyText) {
   const unsigned ones[ZTPertinenceScorer::kBits] = {1, 1, 1, 1, 1, 1, 1, 1};
   EXPECT_EQ(scorer->SetElementaryScores(ones), 0);
   EXPECT_EQ(Scores("cat", scorer), "2=3 1=2 3=1 4=0");
+  scorer->Release();
+}
+
+// Only the records of the result's documents count, with the rank of their document, however
+// many records of other documents lie between them.
+TEST_P(ZTIndexResultTest, ScoresOfAnIntersectionSkipTheOtherDocuments) {
+  std::vector<ztTestDocument> docs;
+  for (PRUint32 id = 1; id <= 40; ++id) {
+    docs.push_back(id % 10 == 3 ? ztTestDocument{id, {{"cat dog", 1}, {"cat", 2}}}
+                                : ztBody(id, id % 7 == 0 ? "dog" : "cat"));
+  }
+  Open(docs);
+  ZTPertinenceScorer* scorer = new ZTPertinenceScorer();
+  EXPECT_EQ(Scores("cat dog", scorer), "3=220 13=220 23=220 33=220");
+  EXPECT_EQ(Scores("dog cat", scorer), "3=220 13=220 23=220 33=220");
   scorer->Release();
 }
 
