@@ -6,6 +6,7 @@
 #include "core/ZTErrors.h"
 #include "core/ZTFactory.h"
 #include "core/ztICascadeStringSimplifier.h"
+#include "find/ZTIField.h"
 #include "frontends/wordlist/detail/RegExpFilter.h"
 #include "frontends/wordlist/detail/ztRegExpKey.h"
 #include "frontends/wordlist/detail/ztWordListTables.h"
@@ -34,26 +35,51 @@ int ZTRegExpWordList::GetRegExpWords(ztIStringSimplifier* simplifier, const char
   }
   ztRegExpKey key;
   ztDeriveRegExpKey(expression, &key);
-  RegExpFilter* regexp = nullptr;
+  RegExpFilter *regexp = nullptr, *keys = nullptr;
   int rc = ZT_OK;
   if (simplifier || !key.m_bPlain) rc = MakeFilter(simplifier, expression, filter, &regexp);
+  if (rc == ZT_OK && regexp && key.m_iMode != eExact) {
+    rc = MakeKeyFilter(key.m_iMode, simplifier, expression, &keys);
+  }
   char* simplified = nullptr;
   if (rc == ZT_OK && simplifier) rc = SimplifyKey(key.m_key.c_str(), &simplified);
   if (rc == ZT_OK) {
-    rc = GetWords(key.m_iMode, simplifier == nullptr, regexp ? regexp : filter, links,
-                  simplified ? simplified : key.m_key.c_str(), ppOut);
+    rc = GetFilteredWords(key.m_iMode, simplifier == nullptr, keys, regexp ? regexp : filter, links,
+                          simplified ? simplified : key.m_key.c_str(), ppOut);
   }
   if (simplified) PR_Free(simplified);
+  ztRelease(keys);
   ztRelease(regexp);
   return rc;
 }
 
 int ZTRegExpWordList::MakeFilter(ztIStringSimplifier* simplifier, const char* expression,
                                  ZTIRecordFilter* inner, RegExpFilter** ppOut) {
+  return Compile(GetTextTokenField(), inner, simplifier, simplifier, expression, ppOut);
+}
+
+// The same expression over the keys of the simplified table the search reads (already
+// simplified: they are matched as they are); *ppOut stays null when it cannot be checked there.
+int ZTRegExpWordList::MakeKeyFilter(int mode, ztIStringSimplifier* simplifier,
+                                    const char* expression, RegExpFilter** ppOut) {
+  *ppOut = nullptr;
+  ZTIField* field = GetSimplifiedKeyField(mode, simplifier);
+  if (!field) return ZT_OK;
+  const int rc = Compile(field, nullptr, simplifier, nullptr, expression, ppOut);
+  if (rc == ZT_OK) (*ppOut)->SetReversed(mode == eEndsWith);
+  field->Release();
+  return rc;
+}
+
+// A filter of field's texts, which matcher simplifies (may be null), by the expression with its
+// literal characters simplified by simplifier (when not null).
+int ZTRegExpWordList::Compile(ZTIField* field, ZTIRecordFilter* inner,
+                              ztIStringSimplifier* simplifier, ztIStringSimplifier* matcher,
+                              const char* expression, RegExpFilter** ppOut) {
   char* pattern = nullptr;
   int rc = SimplifiedExpression(simplifier, expression, &pattern);
   if (rc != ZT_OK) return rc;
-  RegExpFilter* filter = new RegExpFilter(GetTextTokenField(), inner, GetStopFlag(), simplifier);
+  RegExpFilter* filter = new RegExpFilter(field, inner, GetStopFlag(), matcher);
   rc = filter->Compile(pattern ? pattern : expression);
   if (pattern) PR_Free(pattern);
   if (rc != ZT_OK) {

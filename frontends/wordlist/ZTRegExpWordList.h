@@ -30,6 +30,10 @@ class ZTFINDFEWORDLIST_API ZTRegExpWordList : public ZTWordList {
  private:
   int MakeFilter(ztIStringSimplifier* simplifier, const char* expression, ZTIRecordFilter* inner,
                  RegExpFilter** ppOut);
+  int MakeKeyFilter(int mode, ztIStringSimplifier* simplifier, const char* expression,
+                    RegExpFilter** ppOut);
+  int Compile(ZTIField* field, ZTIRecordFilter* inner, ztIStringSimplifier* simplifier,
+              ztIStringSimplifier* matcher, const char* expression, RegExpFilter** ppOut);
   int SimplifiedExpression(ztIStringSimplifier* simplifier, const char* expression, char** ppcOut);
 };
 

@@ -6,6 +6,7 @@
 
 #include "core/ZTErrors.h"
 #include "core/ztUTF8.h"
+#include "find/ZTIField.h"
 #include "frontends/wordlist/detail/WildCardFilter.h"
 #include "frontends/wordlist/detail/ztCharLength.h"
 
@@ -89,6 +90,21 @@ void ZTWildCardWordList::FindWildCards(const char* word, PRInt32* piFirst,
   }
 }
 
+// The same pattern over the keys of the simplified table the search reads, or null.
+WildCardFilter* ZTWildCardWordList::MakeKeyFilter(int mode, ztIStringSimplifier* simplifier,
+                                                  const char* word) {
+  ZTIField* field = GetSimplifiedKeyField(mode, simplifier);
+  if (!field) return nullptr;
+  WildCardFilter* keys =
+      new WildCardFilter(field, nullptr, GetStopFlag(), m_pcSingle, m_pcMultiple, simplifier, word);
+  keys->SetReversed(mode == eEndsWith);
+  field->Release();
+  // The keys are the simplifier's own output; when the pattern cannot be simplified, letters
+  // are compared through the simplifier as before.
+  keys->CompareSimplified();
+  return keys;
+}
+
 int ZTWildCardWordList::GetWildCardWords(ztIStringSimplifier* simplifier, const char* links,
                                          const char* word, ZTIRecordFilter* filter,
                                          ZTCursor** ppOut) {
@@ -124,13 +140,17 @@ int ZTWildCardWordList::GetWildCardWords(ztIStringSimplifier* simplifier, const 
     PR_Free(simplified);
     if (rc == ZT_OK && !key) rc = ZT_E_NOMEM;
   }
-  WildCardFilter* wildcards = nullptr;
+  WildCardFilter *wildcards = nullptr, *keys = nullptr;
   if (rc == ZT_OK && (mode != eExact || simplifier)) {
     wildcards = new WildCardFilter(GetTextTokenField(), filter, GetStopFlag(), m_pcSingle,
                                    m_pcMultiple, simplifier, word);
     filter = wildcards;
   }
-  if (rc == ZT_OK) rc = GetWords(mode, simplifier == nullptr, filter, links, key, ppOut);
+  if (rc == ZT_OK && mode != eExact) keys = MakeKeyFilter(mode, simplifier, word);
+  if (rc == ZT_OK) {
+    rc = GetFilteredWords(mode, simplifier == nullptr, keys, filter, links, key, ppOut);
+  }
+  ztRelease(keys);
   ztRelease(wildcards);
   if (key) PL_strfree(key);
   return rc;

@@ -7,6 +7,8 @@
 
 #include "frontends/wordlist/ZTWordList.h"
 
+class WildCardFilter;
+
 class ZTFINDFEWORDLIST_API ZTWildCardWordList : public ZTWordList {
  public:
   ZTWildCardWordList();
@@ -31,6 +33,7 @@ class ZTFINDFEWORDLIST_API ZTWildCardWordList : public ZTWordList {
  private:
   // Where the first wildcard of word begins and where the last one ends (-1 for none).
   void FindWildCards(const char* word, PRInt32* piFirst, PRInt32* piLastEnd) const;
+  WildCardFilter* MakeKeyFilter(int mode, ztIStringSimplifier* simplifier, const char* word);
 
   char* m_pcSingle;
   char* m_pcMultiple;

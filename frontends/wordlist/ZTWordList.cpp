@@ -82,6 +82,13 @@ int ZTWordList::SetSimplifierURL(const char* url) {
   return rc;
 }
 
+int ZTWordList::GetSimplifier(ztIStringSimplifier** ppOut) {
+  if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ZTWordList::GetSimplifier] null out-pointer");
+  *ppOut = m_pSimplifier;
+  if (m_pSimplifier) m_pSimplifier->AddRef();
+  return ZT_OK;
+}
+
 int ZTWordList::SimplifyKey(const char* key, char** ppcOut) {
   *ppcOut = nullptr;
   if (!m_pSimplifier) return ZTError(ZT_E_STATE, "[ZTWordList::SimplifyKey] No simplifier");

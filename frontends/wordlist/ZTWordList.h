@@ -40,6 +40,10 @@ class ZTFINDFEWORDLIST_API ZTWordList : public ZTTextFile {
   // the exact lookup table; may be null), followed through links (may be null).
   int GetWords(int mode, int bExactTables, ZTIRecordFilter* filter, const char* links,
                const char* key, ZTCursor** ppOut);
+  // The simplifier that made the keys of the simplified tables (one reference, null when
+  // there is none). Given back to the pattern searches, it lets them check the patterns
+  // against those keys before following their links.
+  int GetSimplifier(ztIStringSimplifier** ppOut);
   // Follows "field,subfield,merge|..." from words; see ZTWordListLinks.cpp.
   int ResolveLinks(ZTCursor* words, const char* links, ZTCursor** ppOut);
   int ResolveLink(ZTCursor* words, const char* field, const char* subField, ZTCursor** ppOut);
@@ -67,6 +71,15 @@ class ZTFINDFEWORDLIST_API ZTWordList : public ZTTextFile {
   // The key simplified by the list's simplifier, in a new buffer from the NSPR allocator
   // (PR_Free); 2 when the list has no simplifier, else the simplifier's code.
   int SimplifyKey(const char* key, char** ppcOut);
+  // The key field (one reference) of the simplified table a search in mode reads, when a
+  // search with simplifier may check its pattern against that table's keys (the simplifier
+  // is the list's own); else null.
+  ZTIField* GetSimplifiedKeyField(int mode, ztIStringSimplifier* simplifier);
+  // GetWords, with keyFilter (may be null) keeping the records of the simplified table whose
+  // key (forwards) may match before their links are followed.
+  int GetFilteredWords(int mode, int bExactTables, ZTIRecordFilter* keyFilter,
+                       ZTIRecordFilter* filter, const char* links, const char* key,
+                       ZTCursor** ppOut);
 
  private:
   // The table a search reads and how its records lead to the exact lookup table.
@@ -86,7 +99,7 @@ class ZTFINDFEWORDLIST_API ZTWordList : public ZTTextFile {
   int SelectTable(int mode, int bExactTables, Search* search);
   int FindRange(const Search& search, const char* key, ZTCursor** ppOut);
   int ToLookupRecords(const Search& search, ZTCursor** ppCursor);
-  int ApplyFilter(ZTIRecordFilter* filter, ZTCursor* cursor);
+  int ApplyFilter(ZTIRecordFilter* filter, ZTIRecordSet* table, ZTCursor* cursor);
   int ToWords(ZTCursor** ppCursor);
   // Replaces *ppCursor by the result of a resolver (when rc is 0), then answers 19 when the
   // search was interrupted; the cursor is released on any failure.

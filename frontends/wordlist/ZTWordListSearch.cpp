@@ -82,6 +82,12 @@ const char* MissingTableMessage(int mode, bool simplified) {
 
 int ZTWordList::GetWords(int mode, int bExactTables, ZTIRecordFilter* filter, const char* links,
                          const char* key, ZTCursor** ppOut) {
+  return GetFilteredWords(mode, bExactTables, nullptr, filter, links, key, ppOut);
+}
+
+int ZTWordList::GetFilteredWords(int mode, int bExactTables, ZTIRecordFilter* keyFilter,
+                                 ZTIRecordFilter* filter, const char* links, const char* key,
+                                 ZTCursor** ppOut) {
   if (!ppOut || mode < eExact || mode > eEndsWith) {
     return ZTError(ZT_E_INVALID, "[ZTWordList::GetWords] Invalid arguments");
   }
@@ -97,8 +103,12 @@ int ZTWordList::GetWords(int mode, int bExactTables, ZTIRecordFilter* filter, co
   int rc = SelectTable(mode, bExactTables, &search);
   ZTCursor* cursor = nullptr;
   if (rc == ZT_OK) rc = FindRange(search, key, &cursor);
+  if (rc == ZT_OK && keyFilter && search.m_bSimplified) {
+    rc = Step(ApplyFilter(keyFilter, search.m_pTable, cursor), cursor, &cursor);
+  }
   if (rc == ZT_OK) rc = ToLookupRecords(search, &cursor);
-  if (rc == ZT_OK && filter) rc = Step(ApplyFilter(filter, cursor), cursor, &cursor);
+  if (rc == ZT_OK && filter)
+    rc = Step(ApplyFilter(filter, m_pLookupTable, cursor), cursor, &cursor);
   if (rc == ZT_OK) rc = ToWords(&cursor);
   if (rc == ZT_OK) rc = ResolveLinks(cursor, links, ppOut);
   ztRelease(cursor);
@@ -150,11 +160,18 @@ int ZTWordList::ToLookupRecords(const Search& search, ZTCursor** ppCursor) {
   return Step(rc, next, ppCursor);
 }
 
-int ZTWordList::ApplyFilter(ZTIRecordFilter* filter, ZTCursor* cursor) {
-  if (!m_pLookupTable) {
+ZTIField* ZTWordList::GetSimplifiedKeyField(int mode, ztIStringSimplifier* simplifier) {
+  ZTIRecordSet* table = mode == eEndsWith ? m_pRevCapLookupTable : m_pCapLookupTable;
+  ZTIField* field = nullptr;
+  if (!simplifier || simplifier != m_pSimplifier || !table) return nullptr;
+  return table->GetLookupField(&field) == ZT_OK ? field : nullptr;
+}
+
+int ZTWordList::ApplyFilter(ZTIRecordFilter* filter, ZTIRecordSet* table, ZTCursor* cursor) {
+  if (!table) {
     return ZTError(ZT_E_FAILED, "%s", MissingTableMessage(eExact, false));
   }
-  int rc = filter->SetRecordSet(m_pLookupTable);
+  int rc = filter->SetRecordSet(table);
   if (rc != ZT_OK) return rc;
   ZTCursorFilterRecordWrapper* wrapper = new ZTCursorFilterRecordWrapper();
   rc = wrapper->SetRecordFilter(filter, 1);

@@ -14,6 +14,9 @@ namespace {
 
 const char kWho[] = "ZTWordListBuilder::Write";
 const PRUint32 kLinkPageSize = 64;
+// The tables that links lead to hold only numbers: read whole when they open, each link's
+// records are then shared from memory.
+const char kLinkTableMode[] = "PREMAPPED";
 
 typedef ZTWordListBuilder::Keys Keys;
 
@@ -107,7 +110,7 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
   }
   int rc = m_bCrossReferences
                ? ztWriteColumnTable(directory + "/variants", {{"WORDNO", 'n', nullptr}}, variants,
-                                    false, kLinkPageSize)
+                                    false, kLinkPageSize, kLinkTableMode)
                : ZT_OK;
   if (rc) return rc;
   return ztWriteColumnTable(directory + "/words", columns, rows, false, kLinkPageSize);
@@ -142,7 +145,7 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
     capKeys.emplace_back(group.first, static_cast<PRUint32>(capKeys.size()));
   }
   int rc = ztWriteColumnTable(directory + "/caplinks", {{"LOOKUPNO", 'n', nullptr}}, links, false,
-                              kLinkPageSize);
+                              kLinkPageSize, kLinkTableMode);
   if (!rc) {
     rc = ztWriteColumnTable(
         directory + "/caplookup",

@@ -6,6 +6,7 @@
 #include "core/ZTErrors.h"
 #include "find/ZTIField.h"
 #include "find/ZTIRecord.h"
+#include "find/ztKeyString.h"
 
 ztKeyTextFilter::ztKeyTextFilter(ZTIField* textField, ZTIRecordFilter* inner, const int* piStop)
     : m_pTextField(textField), m_pInner(inner), m_piStop(piStop) {
@@ -39,10 +40,11 @@ int ztKeyTextFilter::CheckRecord(ZTIRecord* record, int* pbKeep) {
   const PRUint32 size = value->GetLength();
   const char* nul = text ? static_cast<const char*>(std::memchr(text, '\0', size)) : nullptr;
   PRUint32 length = nul ? static_cast<PRUint32>(nul - text) : 0;
-  if (!nul) {
-    m_text.assign(text ? text : "", text ? size : 0);
+  if (!nul || m_bReversed) {
+    m_text.assign(text ? text : "", nul ? length : text ? size : 0);
+    if (m_bReversed) zt_invertString(&m_text[0]);
     text = m_text.c_str();
-    length = static_cast<PRUint32>(m_text.size());
+    length = static_cast<PRUint32>(std::strlen(text));
   }
   rc = MatchKey(text, length, pbKeep);
   value->Release();

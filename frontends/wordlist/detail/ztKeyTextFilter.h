@@ -19,6 +19,9 @@ class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
   ztKeyTextFilter(ZTIField* textField, ZTIRecordFilter* inner, const int* piStop);
   ~ztKeyTextFilter() override;
 
+  // Keys stored reversed (the tables of endings) are matched as they read forwards.
+  void SetReversed(bool reversed) { m_bReversed = reversed; }
+
   int Reset() override;
   int CheckRecord(ZTIRecord* record, int* pbKeep) override;
   int SetRecordSet(ZTIRecordSet* recordSet) override;
@@ -31,6 +34,7 @@ class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
   ZTIField* m_pTextField;
   ZTIRecordFilter* m_pInner;
   const int* m_piStop;
+  bool m_bReversed = false;
   std::string m_text;
 };
 

@@ -15,9 +15,11 @@ const Texts kWords = {"ab",  "ab{2}c",  "abcde", "abd",    "acd",     "action", 
 class RegExpTest : public ztWordListFixture<ZTRegExpWordList> {
  protected:
   Texts Search(const char* expression, bool simplified = false) {
+    return SearchWith(simplified ? m_pSimplifier : nullptr, expression);
+  }
+  Texts SearchWith(ztIStringSimplifier* simplifier, const char* expression) {
     ZTCursor* cursor = nullptr;
-    const int rc = m_pList->GetRegExpWords(simplified ? m_pSimplifier : nullptr, nullptr,
-                                           expression, nullptr, &cursor);
+    const int rc = m_pList->GetRegExpWords(simplifier, nullptr, expression, nullptr, &cursor);
     return TextsOf(rc, cursor);
   }
 };
@@ -84,9 +86,17 @@ TEST_F(RegExpTest, ExpressionsMustCoverWholeKeys) {
       {"CH.*", true, {"Château", "chat"}},
       {"chât.*", true, {"Château", "chat"}},
       {"[ÇC]HATEAU", true, {"Château"}},
+      {".*TION", true, {"action", "nation", "station"}},
+      {"^.*[ST]ATION$", true, {"station"}},
+      {"CH.*U", true, {"Château"}},
+      {"A.*[DE]", true, {"abcde", "abd", "acd"}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Search(c.m_pcExpression, c.m_bSimplified), c.m_expected) << c.m_pcExpression;
+    // With the list's own simplifier the simplified keys are filtered first: same words.
+    if (c.m_bSimplified) {
+      EXPECT_EQ(SearchWith(OwnSimplifier(), c.m_pcExpression), c.m_expected) << c.m_pcExpression;
+    }
   }
 }
 

@@ -21,9 +21,12 @@ const Texts kWords = {"action",  "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
 class WildCardTest : public ztWordListFixture<ZTWildCardWordList> {
  protected:
   Texts Wild(const char* word, bool simplified = false, ZTIRecordFilter* filter = nullptr) {
+    return WildWith(simplified ? m_pSimplifier : nullptr, word, filter);
+  }
+  Texts WildWith(ztIStringSimplifier* simplifier, const char* word,
+                 ZTIRecordFilter* filter = nullptr) {
     ZTCursor* cursor = nullptr;
-    const int rc = m_pList->GetWildCardWords(simplified ? m_pSimplifier : nullptr, nullptr, word,
-                                             filter, &cursor);
+    const int rc = m_pList->GetWildCardWords(simplifier, nullptr, word, filter, &cursor);
     return TextsOf(rc, cursor);
   }
 };
@@ -54,9 +57,17 @@ TEST_F(WildCardTest, PatternsWithAFixedBeginningEndingOrNone) {
       {"CH?TEAU", true, {"Château"}},
       {"ch?teau", true, {"Château"}},
       {"*EAU", true, {"Château"}},
+      {"*T", true, {"ch*t", "chalet", "chat", "chut"}},
+      {"C*T", true, {"ch*t", "chalet", "chat", "chut"}},
+      {"*ÂT*", true, {"chat", "Château", "nation", "station"}},
+      {"?A*", true, {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "café", "nation"}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Wild(c.m_pcWord, c.m_bSimplified), c.m_expected) << c.m_pcWord;
+    // With the list's own simplifier the simplified keys are filtered first: same words.
+    if (c.m_bSimplified) {
+      EXPECT_EQ(WildWith(OwnSimplifier(), c.m_pcWord), c.m_expected) << c.m_pcWord;
+    }
   }
   ztTakeLog();
   EXPECT_EQ(Wild("*"), Texts({"rc=1"}));
@@ -103,6 +114,14 @@ TEST_F(WildCardTest, TheCallersFilterDecidesAboutMatchingKeys) {
   Open(ztPlainWords(kWords), true, kWildCards);
   RejectFilter* filter = new RejectFilter("chat");
   EXPECT_EQ(Wild("ch?t", false, filter), Texts({"ch*t", "chut"}));
+  filter->Release();
+}
+
+TEST_F(WildCardTest, TheCallersFilterStillDecidesAfterTheSimplifiedKeys) {
+  Open(ztPlainWords(kWords), false, kWildCards);
+  RejectFilter* filter = new RejectFilter("chat");
+  EXPECT_EQ(WildWith(OwnSimplifier(), "CH?T", filter), Texts({"ch*t", "chut"}));
+  EXPECT_EQ(WildWith(OwnSimplifier(), "*?AT", filter), Texts());
   filter->Release();
 }
 

@@ -26,6 +26,7 @@ class ztWordListFixture : public ::testing::Test {
     ztRelease(m_pList);
     ztRelease(m_pWords);
     ztRelease(m_pSimplifier);
+    ztRelease(m_pOwnSimplifier);
   }
 
   // Writes the tables (simplified ones too unless exactOnly) and opens the list on them.
@@ -52,6 +53,15 @@ class ztWordListFixture : public ::testing::Test {
     return TextsOf(rc, cursor);
   }
 
+  // The simplifier of the list's own tables (held by the fixture): given to a pattern search,
+  // it lets the list check the pattern against the simplified tables' keys first.
+  ztIStringSimplifier* OwnSimplifier() {
+    if (!m_pOwnSimplifier) {
+      EXPECT_EQ(m_pList->GetSimplifier(&m_pOwnSimplifier), 0);
+    }
+    return m_pOwnSimplifier;
+  }
+
   // The words of a search's cursor (released), or {"rc=<code>"} for its failure.
   Texts TextsOf(int rc, ZTCursor* cursor) {
     if (rc) return {"rc=" + std::to_string(rc)};
@@ -62,6 +72,7 @@ class ztWordListFixture : public ::testing::Test {
 
   ztTempDir m_dir;
   ztIStringSimplifier* m_pSimplifier = nullptr;
+  ztIStringSimplifier* m_pOwnSimplifier = nullptr;
   List* m_pList = nullptr;
   ZTIRecordSet* m_pWords = nullptr;
 };

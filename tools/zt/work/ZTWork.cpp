@@ -151,27 +151,41 @@ int ZTWork::Lookup(const std::string& word, Mode mode, bool caseSensitive, PRUin
                    std::vector<ZTWorkHeadword>* pOut) {
   pOut->clear();
   ZTCursor* words = nullptr;
-  ztIStringSimplifier* simplifier = caseSensitive ? nullptr : m_pSimplifier;
-  int rc = ZT_OK;
-  if (mode == kWildCard) {
+  // Keys are simplified by the simplifier of the list's own tables; given back to a pattern
+  // search, it lets the list check the pattern against those tables' keys.
+  ZTWordList* list = mode == kRegExp ? static_cast<ZTWordList*>(m_pRegExpWords) : m_pWords;
+  ztIStringSimplifier* simplifier = nullptr;
+  int rc = caseSensitive ? ZT_OK : list->GetSimplifier(&simplifier);
+  if (rc == ZT_OK && !caseSensitive && !simplifier) {
+    rc = ZTError(ZT_E_FAILED, "The headword list of %s has no simplifier", m_directory.c_str());
+  }
+  if (rc == ZT_OK && mode == kWildCard) {
     rc = m_pWords->GetWildCardWords(simplifier, nullptr, word.c_str(), nullptr, &words);
-  } else if (mode == kRegExp) {
+  } else if (rc == ZT_OK && mode == kRegExp) {
     rc = m_pRegExpWords->GetRegExpWords(simplifier, nullptr, word.c_str(), nullptr, &words);
-  } else {
-    const int search = mode == kExact    ? ZTWordList::eExact
-                       : mode == kBegins ? ZTWordList::eBeginsWith
-                                         : ZTWordList::eEndsWith;
-    // The simplified tables hold simplified keys: the key is simplified the same way.
-    char* key = nullptr;
-    if (!caseSensitive) rc = m_pSimplifier->SimplifyToNew(word.c_str(), &key, nullptr);
-    if (rc == ZT_OK) {
-      rc = m_pWords->GetWords(search, caseSensitive ? 1 : 0, nullptr, nullptr,
-                              key ? key : word.c_str(), &words);
-    }
-    if (key) PR_Free(key);
+  } else if (rc == ZT_OK) {
+    rc = LookupKey(word, mode, simplifier, &words);
   }
   if (rc == ZT_OK) rc = WordsToHeadwords(words, limit, pOut);
   ztRelease(words);
+  ztRelease(simplifier);
+  return rc;
+}
+
+// An exact, beginning or ending look-up: the simplified tables hold simplified keys, so the key
+// is simplified the same way (case-sensitive look-ups, without simplifier, read the exact ones).
+int ZTWork::LookupKey(const std::string& word, Mode mode, ztIStringSimplifier* simplifier,
+                      ZTCursor** ppWords) {
+  const int search = mode == kExact    ? ZTWordList::eExact
+                     : mode == kBegins ? ZTWordList::eBeginsWith
+                                       : ZTWordList::eEndsWith;
+  char* key = nullptr;
+  int rc = simplifier ? simplifier->SimplifyToNew(word.c_str(), &key, nullptr) : ZT_OK;
+  if (rc == ZT_OK) {
+    rc = m_pWords->GetWords(search, simplifier ? 0 : 1, nullptr, nullptr, key ? key : word.c_str(),
+                            ppWords);
+  }
+  if (key) PR_Free(key);
   return rc;
 }
 

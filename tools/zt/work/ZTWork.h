@@ -74,6 +74,8 @@ class ZTWork : public ZTTextFile {
 
  private:
   int OpenParts();
+  int LookupKey(const std::string& word, Mode mode, ztIStringSimplifier* simplifier,
+                ZTCursor** ppWords);
   int WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut);
   int WordText(PRUint32 word, std::string* pText);
   int AddHeadword(PRUint32 word, const std::string& headword, std::vector<ZTWorkHeadword>* pOut);

@@ -158,8 +158,11 @@ int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& stagi
   index.SetRecordCompression(true);
   ztWorkFileTree tree;
   if (!rc) {
-    rc = Together([&] { return headwords.Write(staging + "/" + kZtHeadwordDir, forHeadwords); },
-                  [&] { return IndexArticles(source, &index, &tree); });
+    rc = Together(
+        [&] {
+          return headwords.Write(staging + "/" + kZtHeadwordDir, forHeadwords, kDefaultSimplifier);
+        },
+        [&] { return IndexArticles(source, &index, &tree); });
   }
   if (!rc) Progress("headwords written");
   std::string config;

@@ -55,7 +55,8 @@ std::vector<ZTBuilderWord> ztHeadwordTables::SortedWords(std::vector<PRUint32>* 
   return words;
 }
 
-int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* simplifier) const {
+int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* simplifier,
+                            const char* simplifierUrl) const {
   ZTWordListBuilder builder;
   std::vector<ztCellRow> rows;
   std::vector<PRUint32> order;
@@ -68,14 +69,17 @@ int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* s
     for (PRUint32 entry : entries) rows.push_back(ztRow({}, {entry}));
     builder.AddWord(words[w]);
   }
+  // Read whole when the work opens: every look-up follows links into it.
   int rc = ztWriteColumnTable(directory + "/" + kZtEntryTable, {{kZtEntryField, 'n', nullptr}},
-                              rows, false, 64);
+                              rows, false, 64, "PREMAPPED");
   if (rc) return rc;
   builder.SetSimplifier(simplifier);
   builder.SetPageSize(32);
   builder.SetTextBlockSize(kZtTextBlock);
   builder.SetWordLink(kZtEntryLink, kZtEntryTable, static_cast<PRUint32>(rows.size()));
   builder.AddConfiguration("[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n");
+  // The simplifier the simplified tables' keys were made with.
+  builder.AddConfiguration(std::string("[CAPLOOKUPTABLE]\nSIMPURL=") + simplifierUrl + "\n");
   builder.SetConfigDirectory(".");
   std::string config;
   return builder.Write(directory, &config);

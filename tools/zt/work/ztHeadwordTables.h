@@ -22,7 +22,9 @@ class ztHeadwordTables {
   PRUint32 GetWordCount() const { return static_cast<PRUint32>(m_words.size()); }
   // Writes the word list and its entry table into the existing directory; the configuration
   // names the tables relative to itself. Word numbers follow the byte order of the words' texts.
-  int Write(const std::string& directory, ztIStringSimplifier* simplifier) const;
+  // The simplified tables' keys are made by simplifier, which simplifierUrl creates.
+  int Write(const std::string& directory, ztIStringSimplifier* simplifier,
+            const char* simplifierUrl) const;
 
  private:
   PRUint32 Word(const std::string& text);
