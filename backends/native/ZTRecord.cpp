@@ -3,7 +3,9 @@
 #include "backends/native/ZTField.h"
 #include "backends/native/ZTFixedRecordPool.h"
 #include "backends/native/ZTNativeErrors.h"
+#include "backends/native/ZTPageFile.h"
 #include "backends/native/ZTPageFileFragment.h"
+#include "backends/native/ZTTable.h"
 #include "core/ZTErrors.h"
 #include "find/ZTIRecordSet.h"
 
@@ -100,6 +102,12 @@ int ZTRecord::GetSuccessor(ZTIRecord** ppNext, const PRUint8** ppBytes) {
   if (m_uId + 1 >= count) {
     *ppBytes = ZT_NO_SUCCESSOR;
     return ZT_OK;
+  }
+  // A native table lends the successor's bytes where its page lies (they are read at once,
+  // before anything else loads): no record is made for them.
+  ZTTable* table = dynamic_cast<ZTTable*>(m_pTable);
+  if (table && table->GetRecordFile()) {
+    return table->GetRecordFile()->GetRecordBuffer(m_uId + 1, ppBytes);
   }
   rc = m_pTable->GetRecord(m_uId + 1, ppNext);
   ZTRecord* next = rc ? nullptr : dynamic_cast<ZTRecord*>(*ppNext);

@@ -40,7 +40,8 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
   const PRUint8* GetBuffer() const { return m_pBytes; }
 
  private:
-  // The bytes of the next record of the table (held in *ppNext), ZT_NO_SUCCESSOR for the last
+  // The bytes of the next record of the table (held in *ppNext when a record holds them;
+  // otherwise valid until the table's record file loads again), ZT_NO_SUCCESSOR for the last
   // record, or null for a detached one.
   int GetSuccessor(ZTIRecord** ppNext, const PRUint8** ppBytes);
   int LinkCountFromSuccessor(ZTField* field, PRUint32 first, PRUint32* puCount);
