@@ -1,6 +1,6 @@
 // Compressed page reads through a catalog: the input is a catalog (its length in the first
 // byte, in 8-byte entries) followed by the stored blocks; ranges are then read plainly and
-// as static fragments.
+// as static fragments, alone and across blocks.
 #include <cstddef>
 #include <cstdint>
 
@@ -31,6 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ZTPageFileFragment* fragment = nullptr;
       if (file->Load(offset, 2, &fragment) == 0) fragment->Release();
     }
+    // Ranges across every block, plain and static, then a block kept from before.
+    if (logical > 1 && file->Load(1, logical - 1, nullptr) == 0) {
+      volatile PRUint8 sink = file->GetBufferPtr()[logical - 2];
+      (void)sink;
+    }
+    ZTPageFileFragment* whole = nullptr;
+    if (file->Load(0, logical, &whole) == 0) whole->Release();
+    file->Load(0, 1, nullptr);
     ZTPageFileFragment* records = nullptr;
     if (file->GetRecordCount() > 2 && file->LoadStaticRecord(1, 2, &records) == 0)
       records->Release();
