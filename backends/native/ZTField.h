@@ -8,11 +8,11 @@
 
 #include "backends/native/ZTFieldTypes.h"
 #include "backends/native/ZTNativeExport.h"
+#include "backends/native/ZTPageFile.h"
 #include "find/ZTIField.h"
 
 class ZTBinary;
 class ZTIStream;
-class ZTPageFile;
 
 // The successor argument of the value reads: no record follows.
 #define ZT_NO_SUCCESSOR (reinterpret_cast<const PRUint8*>(-1))
@@ -45,6 +45,10 @@ class ZTNATIVE_API ZTField : public ZTIField {
   // successor: the bytes of the next record of the table, ZT_NO_SUCCESSOR, or null when
   // unknown (then the value needs COUNT).
   int GetDataFieldValue(const PRUint8* record, ZTBinary** ppValue, const PRUint8* successor);
+  // Calls read(bytes, length) on a DATA value where its content file holds it, without a copy
+  // (bytes is null for an empty value); read's code is the result.
+  template <class Read>
+  int ReadDataFieldValue(const PRUint8* record, const PRUint8* successor, Read read);
   int GetStreamFieldValue(const PRUint8* record, ZTIStream** ppStream, const PRUint8* successor);
   // The content file of a pack (counted), or of the pack the record names.
   int GetFile(ZTPageFile** ppFile, PRUint32 pack) const;
@@ -100,5 +104,18 @@ inline ZTField* ztNativeField(ZTIField* field) {
 
 // Up to this many packs per DATA field.
 const PRUint32 kZTMaxPacks = 65536;
+
+template <class Read>
+int ZTField::ReadDataFieldValue(const PRUint8* record, const PRUint8* successor, Read read) {
+  ZTPageFile* file = nullptr;
+  PRUint32 offset = 0, length = 0;
+  int rc = LocateValue("GetDataFieldValue", record, successor, &file, &offset, &length);
+  if (rc) return rc;
+  if (length) rc = file->Load(offset, length, nullptr);
+  if (!rc) rc = read(length ? file->GetBufferPtr() : nullptr, length);
+  if (length) file->Unload();
+  file->Release();
+  return rc;
+}
 
 #endif  // BACKENDS_NATIVE_ZTFIELD_H_

@@ -61,19 +61,10 @@ int ZTField::GetDataFieldValue(const PRUint8* record, ZTBinary** ppValue,
                                const PRUint8* successor) {
   if (!ppValue) return ZT_E_NULLOUT;
   *ppValue = nullptr;
-  ZTPageFile* file = nullptr;
-  PRUint32 offset = 0, length = 0;
-  int rc = LocateValue("GetDataFieldValue", record, successor, &file, &offset, &length);
-  if (rc) return rc;
-  if (length && !(rc = file->Load(offset, length, nullptr))) {
-    *ppValue = ZTBinary::_CreateInstance(file->GetBufferPtr(), length);
-    file->Unload();
-  } else if (!length) {
-    *ppValue = ZTBinary::_CreateInstance(nullptr, 0);
-  }
-  file->Release();
-  if (!rc && !*ppValue) rc = ZT_E_NOMEM;
-  return rc;
+  return ReadDataFieldValue(record, successor, [ppValue](const PRUint8* bytes, PRUint32 length) {
+    *ppValue = ZTBinary::_CreateInstance(bytes, length);
+    return *ppValue ? ZT_OK : ZT_E_NOMEM;
+  });
 }
 
 int ZTField::GetStreamFieldValue(const PRUint8* record, ZTIStream** ppStream,

@@ -56,11 +56,12 @@ int ZTTable::CompareRecord(const void* key, int type, PRUint32 page, PRUint32 in
   int rc = ZT_OK;
   if (type == ZTLCFile::kText) {
     const bool last = PRUint64(page) * m_pRecordFile->GetPageSize() + index + 1 >= m_uCount;
-    ZTBinary* value = nullptr;
-    rc = m_pLookupField->GetDataFieldValue(record, &value, last ? ZT_NO_SUCCESSOR : record + size);
-    if (!rc)
-      *piOrder = CompareText(static_cast<const char*>(key), value->GetData(), value->GetLength());
-    ztRelease(value);
+    rc = m_pLookupField->ReadDataFieldValue(record, last ? ZT_NO_SUCCESSOR : record + size,
+                                            [key, piOrder](const PRUint8* value, PRUint32 length) {
+                                              *piOrder = CompareText(static_cast<const char*>(key),
+                                                                     value, length);
+                                              return ZT_OK;
+                                            });
   } else if (type == ZTLCFile::kSNum) {
     PRInt32 number = 0;
     rc = m_pLookupField->GetSNumFieldValue(record, &number);
