@@ -54,6 +54,12 @@ TEST(ZTIndexBuilder, MarksTheWordsOfTheTextOutsideTags) {
        W("caf&eacute;") + " " + W("l") + "&rsquo;" + W("eau") + " " + W("a") + "&nbsp;" + W("b")},
       {"R&amp;D &unknown; x", W("R&amp;D") + " " + W("&unknown") + "; " + W("x")},
       {"<!-- a > b -->x<br/>y<b", "<!-- a > b -->" + W("x") + "<br/>" + W("y") + "<b"},
+      // scripts and style sheets are not text
+      {"a<script>if (b < c) d();</script>e<STYLE type=x>p{}</Style >f",
+       W("a") + "<script>if (b < c) d();</script>" + W("e") + "<STYLE type=x>p{}</Style >" +
+           W("f")},
+      {"<scripts>a</scripts><style", "<scripts>" + W("a") + "</scripts><style"},
+      {"<script>never closed", "<script>never closed"},
       {"what? \xC2\xABoui\xC2\xBB\xE2\x80\x94non\xE2\x80\xA6",
        W("what") + "? \xC2\xAB" + W("oui") + "\xC2\xBB\xE2\x80\x94" + W("non") + "\xE2\x80\xA6"},
       {"\t\"x\"\r\n", "\t\"" + W("x") + "\"\r\n"},
