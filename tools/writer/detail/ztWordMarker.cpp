@@ -1,6 +1,5 @@
 #include "tools/writer/detail/ztWordMarker.h"
 
-#include <plstr.h>
 #include <prenv.h>
 #include <prio.h>
 #include <prprf.h>
@@ -16,6 +15,7 @@
 #include "core/ztUTF8.h"
 #include "tools/writer/detail/ztColumnTable.h"
 #include "tools/writer/detail/ztHtmlEntity.h"
+#include "tools/writer/detail/ztHtmlMarkup.h"
 
 namespace {
 
@@ -51,44 +51,6 @@ int NewWords(const std::vector<std::string>& words, ZTStringList** ppList) {
   if (words.empty()) return ZT_OK;
   if (words.size() == 1) return (*ppList)->SetListWithOneWord(words[0].c_str());
   return LoadWords(*ppList, words);
-}
-
-// The end of the tag or comment that begins at html[from].
-size_t TagEnd(const std::string& html, size_t from) {
-  const bool comment = html.compare(from, 4, "<!--") == 0;
-  const size_t end = comment ? html.find("-->", from + 4) : html.find('>', from + 1);
-  if (end == std::string::npos) return html.size();
-  return end + (comment ? 3 : 1);
-}
-
-// Whether the tag at html[from] opens an element whose content is not text ("script", "style"),
-// any case; *pName gets the name.
-bool OpensRawText(const std::string& html, size_t from, const char** pName) {
-  for (const char* name : {"script", "style"}) {
-    const size_t n = std::strlen(name);
-    if (html.size() - from <= n + 1 || PL_strncasecmp(html.c_str() + from + 1, name, n) != 0) {
-      continue;
-    }
-    const char after = html[from + 1 + n];
-    if (after == '>' || after == '/' || after == ' ' || after == '\t' || after == '\n' ||
-        after == '\r') {
-      *pName = name;
-      return true;
-    }
-  }
-  return false;
-}
-
-// The end of the element named name whose start tag ends at tagEnd: after its
-// closing tag, or the end of the text when it is not closed.
-size_t RawTextEnd(const std::string& html, size_t tagEnd, const char* name) {
-  const std::string closing = std::string("</") + name;
-  for (size_t at = html.find("</", tagEnd); at != std::string::npos; at = html.find("</", at + 2)) {
-    if (PL_strncasecmp(html.c_str() + at, closing.c_str(), closing.size()) == 0) {
-      return TagEnd(html, at);
-    }
-  }
-  return html.size();
 }
 
 }  // namespace
@@ -127,11 +89,9 @@ int ztWordMarker::Mark(const std::string& html, const Sink& sink, std::string* p
   if (!m_pTokenize) return ZTError(ZT_E_STATE, "[ztWordMarker::Mark] Not initialised");
   size_t i = 0;
   while (i < html.size()) {
-    size_t end = html[i] == '<' ? TagEnd(html, i) : html.find('<', i);
+    // Markup, scripts and style sheets included, is copied as it is.
+    size_t end = html[i] == '<' ? ztHtmlMarkupEnd(html, i) : html.find('<', i);
     if (end == std::string::npos) end = html.size();
-    const char* raw = nullptr;
-    // Scripts and style sheets are copied as they are: their words are not the article's.
-    if (html[i] == '<' && OpensRawText(html, i, &raw)) end = RawTextEnd(html, end, raw);
     if (html[i] == '<') {
       if (pOut) pOut->append(html, i, end - i);
     } else if (int rc = MarkText(html.data() + i, end - i, sink, pOut)) {

@@ -2,6 +2,7 @@
 
 #include "core/ztUTF8.h"
 #include "tools/writer/detail/ztHtmlEntity.h"
+#include "tools/writer/detail/ztHtmlMarkup.h"
 
 namespace {
 
@@ -48,15 +49,16 @@ std::string ztHtmlToText(const std::string& html, const std::string& markOpen,
   for (size_t i = 0; i < html.size(); ++i) {
     const char c = html[i];
     if (c == '<') {
-      const size_t end = html.find('>', i);
-      if (end == std::string::npos) break;
-      const std::string tag = html.substr(i + 1, end - i - 1);
+      // Comments, scripts and style sheets show nothing.
+      const size_t end = ztHtmlMarkupEnd(html, i);
+      if (html[end - 1] != '>') break;
+      const std::string tag = html.substr(i + 1, end - i - 2);
       if (tag == "mark" || tag == "/mark") {
         out += tag == "mark" ? markOpen : markClose;
       } else if (IsBlock(tag)) {
         AppendSpace(&out, '\n');
       }
-      i = end;
+      i = end - 1;
     } else if (c == '&' && !(entity = Entity(html, i, &length)).empty()) {
       out += entity;
       i += length - 1;

@@ -140,6 +140,8 @@ TEST(ZTWorkCompilerTest, AFailedBuildLeavesNothingBehind) {
 TEST(ztHtmlRenderTest, TextAndSnippets) {
   EXPECT_EQ(ztHtmlToText("<p>a&amp;b&nbsp;c &#233;&#x41; &bogus;</p><p>next</p>", "", ""),
             "a&b c éA &bogus;\nnext");
+  EXPECT_EQ(ztHtmlToText("a<!-- b > c -->d<script>x = 1 > 0;</script>e<Style>p{}</STYLE>f", "", ""),
+            "adef");
   EXPECT_EQ(ztSnippet("one two three four five six", "[", 9), "one two three…");
   EXPECT_EQ(ztSnippet("one two three four [five] six", "[", 9), "…four [five]…");
 }
