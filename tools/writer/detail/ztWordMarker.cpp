@@ -93,7 +93,8 @@ int ztWordMarker::Mark(const std::string& html, const Sink& sink, std::string* p
     size_t end = html[i] == '<' ? ztHtmlMarkupEnd(html, i) : html.find('<', i);
     if (end == std::string::npos) end = html.size();
     if (html[i] == '<') {
-      if (pOut) pOut->append(html, i, end - i);
+      // Markers already in the text would shift every position after them: they are dropped.
+      if (pOut && html.compare(i, 4, "<?ZT") != 0) pOut->append(html, i, end - i);
     } else if (int rc = MarkText(html.data() + i, end - i, sink, pOut)) {
       return rc;
     }

@@ -60,6 +60,7 @@ TEST(ZTIndexBuilder, MarksTheWordsOfTheTextOutsideTags) {
            W("f")},
       {"<scripts>a</scripts><style", "<scripts>" + W("a") + "</scripts><style"},
       {"<script>never closed", "<script>never closed"},
+      {"a<?ZT W?>b<?ZT /W?> c", W("a") + W("b") + " " + W("c")},  // markers of the source
       {"what? \xC2\xABoui\xC2\xBB\xE2\x80\x94non\xE2\x80\xA6",
        W("what") + "? \xC2\xAB" + W("oui") + "\xC2\xBB\xE2\x80\x94" + W("non") + "\xE2\x80\xA6"},
       {"\t\"x\"\r\n", "\t\"" + W("x") + "\"\r\n"},
