@@ -146,8 +146,13 @@ int ZTCursorScorer::BuildSorted(ZTCursor* cursor) {
   const PRUint32* records = cursor->GetArray();
   const PRUint32* scores = ScoresOfKind(m_bSigned);
   const bool bSigned = m_bSigned;
-  for (PRUint32 k = 0; k < n; ++k) keys[k] = SortKey(records[k], scores[k], bSigned);
-  ztRadixSort(keys, keys + n, n);
+  bool ascending = true;
+  for (PRUint32 k = 0; k < n; ++k) {
+    keys[k] = SortKey(records[k], scores[k], bSigned);
+    ascending = ascending && (k == 0 || records[k - 1] <= records[k]);
+  }
+  // Records listed ascending (the usual case) need ordering by score only.
+  ztRadixSort(keys, keys + n, n, ascending ? 4 : 0);
   PRUint32* out = sorted->BeginDirectWrite();
   for (PRUint32 k = 0; k < n; ++k) {
     out[k] = static_cast<PRUint32>(keys[k]);

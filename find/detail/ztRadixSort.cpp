@@ -8,11 +8,11 @@ namespace {
 const PRUint32 kBytes = 8;
 const PRUint32 kShortArray = 256;
 
-// counts[b][v]: the keys whose byte b is v.
-void CountBytes(const PRUint64* keys, PRUint32 n, PRUint32 (*counts)[256]) {
+// counts[b][v]: the keys whose byte b (from first on) is v.
+void CountBytes(const PRUint64* keys, PRUint32 n, PRUint32 first, PRUint32 (*counts)[256]) {
   memset(counts, 0, kBytes * 256 * sizeof(PRUint32));
   for (PRUint32 i = 0; i < n; ++i) {
-    for (PRUint32 b = 0; b < kBytes; ++b) ++counts[b][(keys[i] >> (8 * b)) & 0xFF];
+    for (PRUint32 b = first; b < kBytes; ++b) ++counts[b][(keys[i] >> (8 * b)) & 0xFF];
   }
 }
 
@@ -30,16 +30,17 @@ void Distribute(const PRUint64* from, PRUint64* to, PRUint32 n, PRUint32 b,
 
 }  // namespace
 
-void ztRadixSort(PRUint64* keys, PRUint64* scratch, PRUint32 n) {
+void ztRadixSort(PRUint64* keys, PRUint64* scratch, PRUint32 n, PRUint32 lowBytes) {
   if (n < kShortArray) {
     std::sort(keys, keys + n);
     return;
   }
+  const PRUint32 first = std::min(lowBytes, kBytes);
   PRUint32 counts[kBytes][256];
-  CountBytes(keys, n, counts);
+  CountBytes(keys, n, first, counts);
   PRUint64* from = keys;
   PRUint64* to = scratch;
-  for (PRUint32 b = 0; b < kBytes; ++b) {
+  for (PRUint32 b = first; b < kBytes; ++b) {
     if (counts[b][(keys[0] >> (8 * b)) & 0xFF] == n) continue;  // one value: nothing moves
     Distribute(from, to, n, b, counts[b]);
     std::swap(from, to);

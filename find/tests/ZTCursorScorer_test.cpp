@@ -87,18 +87,28 @@ TEST(ZTCursorScorerTest, SignedScoresSortAsSignedEvenFarApart) {
   scorer->Release();
 }
 
-// Thousands of records in no order, scores spread over every byte with many ties: the same
-// order as a comparison sort, for both kinds.
+// The record of rank k of n in one of three layouts: in no order; ascending with repeats,
+// over several bytes; ascending but for the last two.
+PRUint32 LayoutRecord(int layout, PRUint32 k, PRUint32 n) {
+  if (layout == 0) return (k * 7919u) % 100003u;
+  if (layout == 1) return k / 2 * 300u;
+  return (k + 2 >= n ? 2 * n - 3 - k : k) * 300u;
+}
+
+// Thousands of records, scores spread over every byte with many ties: the same order as a
+// comparison sort, for both kinds.
 TEST(ZTCursorScorerTest, LargeCursorsSortLikeTheComparison) {
   const PRUint32 n = 5000;
-  for (int bSigned = 0; bSigned < 2; ++bSigned) {
+  for (int run = 0; run < 6; ++run) {
+    const int bSigned = run % 2, layout = run / 2;
     ztElements records(n), scores(n);
     PRUint32 seed = 12345;
     for (PRUint32 k = 0; k < n; ++k) {
       seed = seed * 1103515245u + 12345u;
-      records[k] = (k * 7919u) % 100003u;
+      records[k] = LayoutRecord(layout, k, n);
       scores[k] = (seed >> 8) % 4 == 0 ? seed : (seed >> 16) % 50;  // wide values and ties
     }
+    scores[n - 1] = scores[n - 2];  // the last two tie: only their records order them
     ZTCursorScorer* scorer = new ZTCursorScorer();
     ASSERT_EQ(scorer->Init(n, bSigned), ZT_OK);
     for (PRUint32 k = 0; k < n; ++k) {
@@ -123,7 +133,7 @@ TEST(ZTCursorScorerTest, LargeCursorsSortLikeTheComparison) {
       expectedRecords[k] = records[order[k]];
       expectedScores[k] = scores[order[k]];
     }
-    EXPECT_EQ(Cursor(scorer, 1), expectedRecords) << "signed " << bSigned;
+    EXPECT_EQ(Cursor(scorer, 1), expectedRecords) << "signed " << bSigned << " layout " << layout;
     if (bSigned) {
       const std::vector<PRInt32> signedScores = SignedScores(scorer, 1);
       EXPECT_EQ(ztElements(signedScores.begin(), signedScores.end()), expectedScores);

@@ -48,9 +48,10 @@ class ZTFINDFEINDEX_API IndexTokens {
   int ComputeHiliteInfo(PRUint32 document, ZTCursor** ppOut);
   // The positions of the words taking part in a complete occurrence of this phrase.
   int ComputePhraseHiliteInfo(PRUint32 document, ZTCursor** ppOut);
-  // The same with a scan per item (from NewScans) that moves forward as documents are asked in
-  // ascending order.
-  int PhraseHiliteInfo(PRUint32 document, std::vector<ztOccurrenceScan>* pScans, ZTCursor** ppOut);
+  // Whether the whole phrase occurs in document, with a scan per item (from NewScans) that moves
+  // forward as documents are asked in ascending order; only the positions needed to tell are
+  // read.
+  int PhraseOccurs(PRUint32 document, std::vector<ztOccurrenceScan>* pScans, bool* pbFound);
   std::vector<ztOccurrenceScan> NewScans() const;
   // Adds, for every query word, the weight of its records in documents (ascending) to scorer.
   int ComputeScores(ZTCursor* documents, ZTIIndexScorer* scorer);

@@ -35,6 +35,16 @@ int ArrayOf(ZTCursor* cursor, const PRUint32** ppuArray) {
   return cursor->GetCount() && !*ppuArray ? ZT_E_FAILED : ZT_OK;
 }
 
+// Keeps in list the positions with a partner in other within distance: before them when
+// ordered, else after them.
+int KeepNear(ZTCursor* list, ZTCursor* other, PRUint32 distance, bool ordered) {
+  IndexNearOccFilter* filter = new (std::nothrow) IndexNearOccFilter();
+  int rc = filter ? filter->Init(other, distance, ordered) : ZT_E_NOMEM;
+  if (rc == ZT_OK) rc = list->Filter(filter);
+  ztRelease(filter);
+  return rc;
+}
+
 }  // namespace
 
 int IndexTokens::ComputeHiliteInfo(PRUint32 document, ZTCursor** ppOut) {
@@ -121,20 +131,13 @@ int IndexTokens::FilterPhrasePass(ZTCursor** lists, bool forward) {
       continue;
     }
     if (previous != m_uCount) {
-      IndexNearOccFilter* filter = new (std::nothrow) IndexNearOccFilter();
-      int rc = filter ? filter->Init(lists[previous], gap, forward) : ZT_E_NOMEM;
-      if (rc == ZT_OK) rc = lists[k]->Filter(filter);
-      ztRelease(filter);
+      const int rc = KeepNear(lists[k], lists[previous], gap, forward);
       if (rc != ZT_OK) return rc;
     }
     previous = k;
     gap = 1;
   }
   return ZT_OK;
-}
-
-int IndexTokens::ComputePhraseHiliteInfo(PRUint32 document, ZTCursor** ppOut) {
-  return PhraseHiliteInfo(document, nullptr, ppOut);
 }
 
 // Whether every word of the phrase, up to the first unresolved one, has a record of document;
@@ -152,18 +155,42 @@ int IndexTokens::HasAllWords(PRUint32 document, std::vector<ztOccurrenceScan>* p
   return rc;
 }
 
-int IndexTokens::PhraseHiliteInfo(PRUint32 document, std::vector<ztOccurrenceScan>* pScans,
-                                  ZTCursor** ppOut) {
+// Each word's positions are kept where a kept position of the word before precedes them
+// within the gap of stop words between them; the phrase occurs when the last word keeps one.
+// Words after one left without a position are not read.
+int IndexTokens::PhraseOccurs(PRUint32 document, std::vector<ztOccurrenceScan>* pScans,
+                              bool* pbFound) {
+  int rc = HasAllWords(document, pScans, pbFound);
+  ZTCursor* previous = nullptr;
+  PRUint32 gap = 1;
+  for (PRUint32 k = 0; rc == ZT_OK && *pbFound && k < m_uCount; ++k) {
+    if (!m_pItems[k].m_pcTerm) {
+      if (previous) ++gap;
+      continue;
+    }
+    ZTCursor* list = nullptr;
+    rc = ComputeTokenHiliteInfo(k, document, &list, pScans ? &(*pScans)[k] : nullptr);
+    if (rc == ZT_OK && previous) rc = KeepNear(list, previous, gap, true);
+    *pbFound = rc == ZT_OK && list->GetCount() > 0;
+    ztRelease(previous);
+    previous = list;
+    gap = 1;
+  }
+  ztRelease(previous);
+  return rc;
+}
+
+int IndexTokens::ComputePhraseHiliteInfo(PRUint32 document, ZTCursor** ppOut) {
   *ppOut = nullptr;
   if (m_uCount == 0) return ZT_E_FAILED;
   ZTCursor** lists = static_cast<ZTCursor**>(PR_Calloc(m_uCount, sizeof(ZTCursor*)));
   if (!lists) return ZTError(ZT_E_NOMEM, "[IndexTokens::ComputePhraseHiliteInfo] Out of memory");
   bool all = false;
-  int rc = HasAllWords(document, pScans, &all);
+  int rc = HasAllWords(document, nullptr, &all);
   bool missing = !all;  // a word absent from the document: the phrase is too
   for (PRUint32 k = 0; rc == ZT_OK && !missing && k < m_uCount; ++k) {
     if (!m_pItems[k].m_pcTerm) continue;
-    rc = ComputeTokenHiliteInfo(k, document, &lists[k], pScans ? &(*pScans)[k] : nullptr);
+    rc = ComputeTokenHiliteInfo(k, document, &lists[k]);
     missing = missing || (rc == ZT_OK && lists[k]->GetCount() == 0);
   }
   if (rc == ZT_OK && !missing) rc = FilterPhrasePass(lists, true);

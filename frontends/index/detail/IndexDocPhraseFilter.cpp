@@ -16,10 +16,8 @@ int IndexDocPhraseFilter::Reset() {
 }
 
 int IndexDocPhraseFilter::CheckRank(PRUint32 position, int* pbKeep) {
-  ZTCursor* positions = nullptr;
-  const int rc = m_pPhrase->PhraseHiliteInfo(m_pCursor->GetArray()[position], &m_scans, &positions);
-  if (rc != ZT_OK) return rc;
-  *pbKeep = positions->GetCount() > 0;
-  positions->Release();
-  return ZT_OK;
+  bool found = false;
+  const int rc = m_pPhrase->PhraseOccurs(m_pCursor->GetArray()[position], &m_scans, &found);
+  *pbKeep = found;
+  return rc;
 }

@@ -1,16 +1,18 @@
 #include "frontends/index/detail/ztOccurrenceSets.h"
 
+#include <algorithm>
 #include <new>
-#include <utility>
 
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
-#include "find/ZTCursorFilterRemoveDuplicated.h"
 #include "find/ZTIRecordSet.h"
 #include "frontends/index/ZTIndex.h"
 #include "frontends/index/detail/ztGallop.h"
 
 namespace {
+
+// Bitmap words any union may use, however few its documents.
+const size_t kSmallBitmap = 1024;
 
 // Replaces *ppTotal by part when it is the first, else merges part into it (union).
 int Pool(ZTCursor* part, ZTCursor** ppTotal) {
@@ -22,17 +24,80 @@ int Pool(ZTCursor* part, ZTCursor** ppTotal) {
   return (*ppTotal)->Merge(part, ztfOr);
 }
 
-// The documents of one set's records (owners) in document order, each once.
-int UniqueDocuments(ZTCursor* owners, ZTCursor** ppOut) {
-  int rc = owners->Clone(ppOut);
-  ZTCursorFilterRemoveDuplicated* unique = nullptr;
-  if (rc == ZT_OK) {
-    unique = new (std::nothrow) ZTCursorFilterRemoveDuplicated();
-    rc = unique ? (*ppOut)->Filter(unique) : ZT_E_NOMEM;
+// A new cursor of count values, written by fill into its array.
+template <typename Fill>
+int NewCursor(PRUint32 count, Fill fill, ZTCursor** ppOut) {
+  int rc = ZTCursor::_CreateInstance(count, nullptr, ppOut);
+  if (rc == ZT_OK) rc = (*ppOut)->ComputeCursorForm();
+  if (rc != ZT_OK) {
+    ztRelease(*ppOut);
+    return rc;
   }
-  ztRelease(unique);
-  if (rc != ZT_OK) ztRelease(*ppOut);
-  return rc;
+  fill((*ppOut)->BeginDirectWrite());
+  (*ppOut)->EndDirectWrite();
+  return ZT_OK;
+}
+
+// The documents of one set's records (owners, ascending), each once.
+int UniqueDocuments(ZTCursor* owners, ZTCursor** ppOut) {
+  const PRUint32* values = owners->GetArray();
+  const PRUint32 n = owners->GetCount();
+  PRUint32 unique = 0;
+  for (PRUint32 i = 0; i < n; ++i) unique += i == 0 || values[i] != values[i - 1];
+  return NewCursor(
+      unique,
+      [values, n](PRUint32* out) {
+        for (PRUint32 i = 0; i < n; ++i) {
+          if (i == 0 || values[i] != values[i - 1]) *out++ = values[i];
+        }
+      },
+      ppOut);
+}
+
+// A new cursor of the distinct values of values, ascending.
+int SortedDistinct(std::vector<PRUint32>* values, ZTCursor** ppOut) {
+  std::sort(values->begin(), values->end());
+  values->erase(std::unique(values->begin(), values->end()), values->end());
+  return NewCursor(
+      static_cast<PRUint32>(values->size()),
+      [values](PRUint32* out) { std::copy(values->begin(), values->end(), out); }, ppOut);
+}
+
+// The documents of several sets (each owners cursor ascending), each once: marked in a bitmap
+// of the documents, then read back in order; sorted instead when the documents are so few
+// and far apart that the bitmap would be mostly empty.
+int UnitedDocuments(const std::vector<ZTCursor*>& owners, ZTCursor** ppOut) {
+  PRUint32 top = 0;
+  size_t total = 0;
+  for (ZTCursor* list : owners) {
+    total += list->GetCount();
+    if (list->GetCount()) top = std::max(top, list->GetArray()[list->GetCount() - 1]);
+  }
+  if (top / 32 > 4 * total + kSmallBitmap) {
+    std::vector<PRUint32> values;
+    values.reserve(total);
+    for (ZTCursor* list : owners) {
+      values.insert(values.end(), list->GetArray(), list->GetArray() + list->GetCount());
+    }
+    return SortedDistinct(&values, ppOut);
+  }
+  std::vector<PRUint32> bits(top / 32 + 1, 0);
+  for (ZTCursor* list : owners) {
+    const PRUint32* values = list->GetArray();
+    for (PRUint32 i = 0; i < list->GetCount(); ++i) bits[values[i] >> 5] |= 1u << (values[i] & 31);
+  }
+  PRUint32 count = 0;
+  for (PRUint32 word : bits) count += __builtin_popcount(word);
+  return NewCursor(
+      count,
+      [&bits](PRUint32* out) {
+        for (PRUint32 w = 0; w < bits.size(); ++w) {
+          for (PRUint32 word = bits[w]; word; word &= word - 1) {
+            *out++ = w * 32 + __builtin_ctz(word);
+          }
+        }
+      },
+      ppOut);
 }
 
 }  // namespace
@@ -71,28 +136,12 @@ int ztOccurrenceSets::GetRecordCount(PRUint32* puCount) const {
 
 int ztOccurrenceSets::Documents(ZTIField* docIdField, ZTCursor** ppOut) const {
   *ppOut = nullptr;
-  std::vector<ZTCursor*> parts(m_sets.size(), nullptr);
-  int rc = ZT_OK;
-  for (size_t k = 0; rc == ZT_OK && k < m_sets.size(); ++k) {
-    ZTCursor* owners = nullptr;
-    rc = Owners(docIdField, static_cast<PRUint32>(k), &owners);
-    if (rc == ZT_OK) rc = UniqueDocuments(owners, &parts[k]);
+  std::vector<ZTCursor*> owners(m_sets.size(), nullptr);
+  for (size_t k = 0; k < m_sets.size(); ++k) {
+    const int rc = Owners(docIdField, static_cast<PRUint32>(k), &owners[k]);
+    if (rc != ZT_OK) return rc;
   }
-  // Pairwise passes keep the merged lists of similar sizes.
-  for (size_t n = parts.size(); rc == ZT_OK && n > 1; n = (n + 1) / 2) {
-    for (size_t i = 0; rc == ZT_OK && 2 * i + 1 < n; ++i) {
-      rc = parts[2 * i]->Merge(parts[2 * i + 1], ztfOr);
-      ztRelease(parts[2 * i + 1]);
-      std::swap(parts[i], parts[2 * i]);
-    }
-    if (n % 2) std::swap(parts[n / 2], parts[n - 1]);
-  }
-  if (rc == ZT_OK && parts.empty()) parts.push_back(new (std::nothrow) ZTCursor());
-  if (rc == ZT_OK && !parts[0])
-    rc = ZTError(ZT_E_NOMEM, "[ztOccurrenceSets::Documents] Out of memory");
-  if (rc == ZT_OK) std::swap(*ppOut, parts[0]);
-  for (ZTCursor*& part : parts) ztRelease(part);
-  return rc;
+  return owners.size() == 1 ? UniqueDocuments(owners[0], ppOut) : UnitedDocuments(owners, ppOut);
 }
 
 namespace {

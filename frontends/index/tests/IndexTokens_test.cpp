@@ -1,6 +1,7 @@
 // Query evaluation over a real index: operators, left-to-right evaluation, phrases, proximity,
 // stop words, separators and wildcards.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "frontends/index/tests/ztIndexFixture.h"
@@ -119,6 +120,11 @@ TEST_P(IndexTokensTest, PhrasesAreEvaluatedFromTheirPositions) {
       {"\"the of\" or cat", "1 2 7 8 10"},
       {"\"cat\"", "1 2 7 8 10"},
       {"\"dog eat dog\" or \"war peace\"", "3 11"},
+      // Each word must follow a position of the word before that is itself part of the
+      // phrase so far, not just any position of it.
+      {"\"eat dog world\"", "3"},
+      {"\"eat dog eat\"", ""},
+      {"\"cat sat mat\"", ""},
       {"\"cat sat", "rc=605"},
       {"cat\"", "rc=605"},
       {"\" , \"", "rc=1"},
@@ -205,6 +211,31 @@ TEST_F(IndexOperatorWordsTest, OtherOperatorWordsApplyToLaterQueries) {
   ZTIndex::SetOperators(ZTIndex::kDefaultOperators);
   EXPECT_EQ(Search("cat or"), "1 2");
 }
+
+// Read as presorted or not, and with or without one document millions apart from the others.
+class IndexDocumentNumbersTest : public ztIndexFixture,
+                                 public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
+
+// Documents far apart and on both sides of multiples of 32, each holding several forms of a
+// word, come out each once and ascending.
+TEST_P(IndexDocumentNumbersTest, WordFormsOfDocumentsFarApart) {
+  ReadAsPresorted(std::get<0>(GetParam()));
+  std::vector<ztTestDocument> docs = {ztBody(0, "tea team"), ztBody(31, "team tea teal"),
+                                      ztBody(32, "teal"),    ztBody(33, "tea tea"),
+                                      ztBody(63, "tear"),    ztBody(64, "team tear"),
+                                      ztBody(65, "other"),   ztBody(1000, "teal tea")};
+  const bool far = std::get<1>(GetParam());
+  if (far) docs.push_back(ztBody(9000000, "tear tea"));
+  Open(docs);
+  const std::string tail = far ? " 9000000" : "";
+  EXPECT_EQ(Search("te*"), "0 31 32 33 63 64 1000" + tail);
+  EXPECT_EQ(Search("tea*"), "0 31 32 33 63 64 1000" + tail);
+  EXPECT_EQ(Search("tea"), "0 31 33 1000" + tail);
+  EXPECT_EQ(Search("tea* not team"), "32 33 63 1000" + tail);
+}
+
+INSTANTIATE_TEST_SUITE_P(SortedAndPresorted, IndexDocumentNumbersTest,
+                         ::testing::Combine(::testing::Bool(), ::testing::Bool()));
 
 class IndexWithoutPositionsTest : public ztIndexFixture {};
 
