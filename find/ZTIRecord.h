@@ -27,6 +27,12 @@ class ZTFIND_API ZTIRecord : public ZTRefCount {
   // The linked records as a record set.
   virtual int GetLinkFieldValue(ZTIField* field, ZTIRecordSet** ppRecordSet) = 0;
   virtual int GetFldCollection(ZTIFldCollection** ppCollection) = 0;
+  // The record set a link field leads to (one reference in *ppLinked) and the range of its
+  // records [*puFirst, *puFirst + *puCount) that the link holds: what GetLinkFieldValue presents,
+  // without making a record set of it. ZT_E_UNSUPPORTED (and *ppLinked null) where a back-end
+  // cannot tell; callers then use GetLinkFieldValue.
+  virtual int GetLinkFieldRange(ZTIField* field, ZTIRecordSet** ppLinked, PRUint32* puFirst,
+                                PRUint32* puCount);
 };
 
 #endif  // FIND_ZTIRECORD_H_

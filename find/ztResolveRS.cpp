@@ -60,20 +60,32 @@ class CursorList {
 int LinkedValues(ZTIRecordSet* recordSet, PRUint32 r, ZTIField* linkField, ZTIField* targetField,
                  int bKeepOrder, ZTCursor** ppOut) {
   ZTIRecord* record = nullptr;
-  ZTIRecordSet* linked = nullptr;
-  PRUint32 count = 0;
   int rc = recordSet->GetRecord(r, &record);
-  if (rc == ZT_OK) rc = record->GetLinkFieldValue(linkField, &linked);
-  if (rc == ZT_OK) rc = linked->GetCount(&count);
-  if (rc == ZT_OK) rc = linked->ExtractCursor(targetField, 0, count, ppOut);
+  if (rc == ZT_OK) rc = ztLinkedValues(record, linkField, targetField, ppOut);
   if (rc == ZT_OK && !bKeepOrder) rc = (*ppOut)->Sort(nullptr);
   if (rc != ZT_OK && *ppOut) ztRelease(*ppOut);
-  ztRelease(linked);
   ztRelease(record);
   return rc;
 }
 
 }  // namespace
+
+int ztLinkedValues(ZTIRecord* record, ZTIField* linkField, ZTIField* targetField,
+                   ZTCursor** ppOut) {
+  if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ztLinkedValues] null out-pointer");
+  *ppOut = nullptr;
+  ZTIRecordSet* linked = nullptr;
+  PRUint32 first = 0, count = 0;
+  int rc = record->GetLinkFieldRange(linkField, &linked, &first, &count);
+  if (rc == ZT_E_UNSUPPORTED) {
+    first = 0;
+    rc = record->GetLinkFieldValue(linkField, &linked);
+    if (rc == ZT_OK) rc = linked->GetCount(&count);
+  }
+  if (rc == ZT_OK) rc = linked->ExtractCursor(targetField, first, count, ppOut);
+  ztRelease(linked);
+  return rc;
+}
 
 int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field, const PRUint32* records,
                         PRUint32 first, PRUint32 count, int* piStop, ZTCursor** ppOut) {

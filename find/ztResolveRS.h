@@ -11,6 +11,7 @@
 
 class ZTCursor;
 class ZTIField;
+class ZTIRecord;
 class ZTIRecordSet;
 
 // A new cursor of the field's values for records[first] .. records[first + count - 1] of the
@@ -28,6 +29,12 @@ ZTFIND_API int ztResolveRSUNum(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIFie
 
 // The union of the target field's values over the records that each element's link field
 // points to.
+// The cursor of targetField's values (a field of the linked record set) over the records that
+// record's link field holds, in their order: read from the linked record set's range when the
+// record tells it (ZTIRecord::GetLinkFieldRange), else from a record set of the link.
+ZTFIND_API int ztLinkedValues(ZTIRecord* record, ZTIField* linkField, ZTIField* targetField,
+                              ZTCursor** ppOut);
+
 ZTFIND_API int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkField,
                                ZTIField* targetField, int bKeepOrder, int* piStop,
                                ZTCursor** ppOut);

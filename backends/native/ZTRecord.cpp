@@ -221,19 +221,38 @@ int ZTRecord::GetLinkFieldCount(ZTIField* field, PRUint32* puCount) {
 int ZTRecord::GetLinkFieldValue(ZTIField* field, ZTIRecordSet** ppRecordSet) {
   if (!ppRecordSet) return ZT_E_NULLOUT;
   *ppRecordSet = nullptr;
-  ZTField* native = ValidField(field, "GetLinkFieldValue");
+  ZTIRecordSet* linked = nullptr;
+  PRUint32 first = 0, count = 0;
+  int rc = LinkRange(field, "GetLinkFieldValue", &linked, &first, &count);
+  if (!rc) rc = linked->GetSubRecordSet(first, count, ppRecordSet);
+  ztRelease(linked);
+  return rc;
+}
+
+int ZTRecord::GetLinkFieldRange(ZTIField* field, ZTIRecordSet** ppLinked, PRUint32* puFirst,
+                                PRUint32* puCount) {
+  if (!ppLinked || !puFirst || !puCount) return ZT_E_NULLOUT;
+  *ppLinked = nullptr;
+  return LinkRange(field, "GetLinkFieldRange", ppLinked, puFirst, puCount);
+}
+
+int ZTRecord::LinkRange(ZTIField* field, const char* operation, ZTIRecordSet** ppLinked,
+                        PRUint32* puFirst, PRUint32* puCount) {
+  ZTField* native = ValidField(field, operation);
   if (!native) return ZT_NATIVE_E_RECORD;
   ZTIRecordSet* linked = nullptr;
   int rc = native->GetLinkSubRecordSet(&linked);
   if (rc || !linked) {
-    return ZTError(rc ? rc : ZT_E_FAILED, "[ZTRecord::GetLinkFieldValue] LIN not initialized.");
+    return ZTError(rc ? rc : ZT_E_FAILED, "[ZTRecord::%s] LIN not initialized.", operation);
   }
-  PRUint32 first = 0, count = 0;
   ZTField* offset = native->GetOffsetField();
-  rc = GetLinkFieldCount(field, &count);
-  if (!rc) rc = offset->GetUNumFieldValue(m_pBytes, &first);
-  if (!rc) rc = linked->GetSubRecordSet(first, count, ppRecordSet);
+  rc = GetLinkFieldCount(field, puCount);
+  if (!rc) rc = offset->GetUNumFieldValue(m_pBytes, puFirst);
   ztRelease(offset);
-  linked->Release();
-  return rc;
+  if (rc) {
+    linked->Release();
+    return rc;
+  }
+  *ppLinked = linked;
+  return ZT_OK;
 }

@@ -27,6 +27,8 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
   int GetLinkFieldCount(ZTIField* field, PRUint32* puCount) override;
   int GetLinkFieldValue(ZTIField* field, ZTIRecordSet** ppRecordSet) override;
   int GetFldCollection(ZTIFldCollection** ppCollection) override;
+  int GetLinkFieldRange(ZTIField* field, ZTIRecordSet** ppLinked, PRUint32* puFirst,
+                        PRUint32* puCount) override;
   // Returns the record to its pool once only the pool holds it.
   void OnRefPostWarn() override;
 
@@ -40,6 +42,10 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
   const PRUint8* GetBuffer() const { return m_pBytes; }
 
  private:
+  // The linked record set (one reference) and the link's range; operation names the caller in
+  // the messages.
+  int LinkRange(ZTIField* field, const char* operation, ZTIRecordSet** ppLinked, PRUint32* puFirst,
+                PRUint32* puCount);
   // The bytes of the next record of the table (held in *ppNext when a record holds them;
   // otherwise valid until the table's record file loads again), ZT_NO_SUCCESSOR for the last
   // record, or null for a detached one.

@@ -9,6 +9,7 @@
 #include "find/ZTIField.h"
 #include "find/ZTIRecord.h"
 #include "find/ZTIRecordSet.h"
+#include "find/ztResolveRS.h"
 #include "frontends/index/ZTIndex.h"
 #include "frontends/index/detail/ztGallop.h"
 #include "frontends/index/detail/ztOccurrenceSets.h"
@@ -119,13 +120,9 @@ int ZTIndex::MultiMerge(ZTIRecordSet** sets, PRUint32 count) {
 // Pools the positions of one document-occurrence record into *ppPositions.
 int ZTIndex::AppendPositions(ZTIRecordSet* set, PRUint32 record, ZTCursor** ppPositions) {
   ZTIRecord* found = nullptr;
-  ZTIRecordSet* occurrences = nullptr;
   ZTCursor* values = nullptr;
-  PRUint32 count = 0;
   int rc = set->GetRecord(record, &found);
-  if (rc == ZT_OK) rc = found->GetLinkFieldValue(m_pOccLinkField, &occurrences);
-  if (rc == ZT_OK) rc = occurrences->GetCount(&count);
-  if (rc == ZT_OK) rc = occurrences->ExtractCursor(m_pOccField, 0, count, &values);
+  if (rc == ZT_OK) rc = ztLinkedValues(found, m_pOccLinkField, m_pOccField, &values);
   // Most documents have one record for a word: its positions are the list.
   if (rc == ZT_OK && (*ppPositions)->GetCount() == 0 && !(*ppPositions)->HasBitmapForm()) {
     (*ppPositions)->Release();
@@ -135,7 +132,6 @@ int ZTIndex::AppendPositions(ZTIRecordSet* set, PRUint32 record, ZTCursor** ppPo
     rc = (*ppPositions)->Merge(values, ztfOr);
   }
   ztRelease(values);
-  ztRelease(occurrences);
   ztRelease(found);
   return rc;
 }

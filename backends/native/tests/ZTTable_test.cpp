@@ -319,7 +319,7 @@ TEST(ZTTable, LinkFieldsReachRangesOfASiblingTable) {
     ASSERT_NE(nullptr, words);
     ZTIField* link = FieldOf(words, "OCC");
     ASSERT_NE(nullptr, link);
-    const PRUint32 counts[] = {2, 1, 3};
+    const PRUint32 counts[] = {2, 1, 3}, firsts[] = {0, 2, 3};
     for (PRUint32 n = 0; n < 3; ++n) {
       ZTIRecord* record = nullptr;
       ASSERT_EQ(0, words->GetRecord(n, &record));
@@ -331,6 +331,19 @@ TEST(ZTTable, LinkFieldsReachRangesOfASiblingTable) {
       PRUint32 linkedCount = 0;
       ASSERT_EQ(0, linked->GetCount(&linkedCount));
       EXPECT_EQ(counts[n], linkedCount);
+      // The range the set presents, in the sibling table itself.
+      ZTIRecordSet* sibling = nullptr;
+      PRUint32 first = 0, rangeCount = 0;
+      ASSERT_EQ(0, record->GetLinkFieldRange(link, &sibling, &first, &rangeCount));
+      EXPECT_EQ(firsts[n], first);
+      EXPECT_EQ(counts[n], rangeCount);
+      ZTIRecord* head = nullptr;
+      PRUint32 id = 0;
+      ASSERT_EQ(0, linked->GetRecord(0, &head));
+      ASSERT_EQ(0, head->GetId(&id));
+      EXPECT_EQ(first, id);
+      head->Release();
+      sibling->Release();
       linked->Release();
       record->Release();
     }
