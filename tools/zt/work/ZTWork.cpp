@@ -15,6 +15,7 @@
 #include "find/ZTIRecord.h"
 #include "find/ZTIRecordSet.h"
 #include "find/ztFieldByName.h"
+#include "find/ztResolveRS.h"
 #include "frontends/fs/ZTFSDirectory.h"
 #include "frontends/fs/ZTFSFile.h"
 #include "frontends/fs/ZTFileSystem.h"
@@ -222,22 +223,18 @@ int ZTWork::WordText(PRUint32 word, std::string* pText) {
 int ZTWork::AddHeadword(PRUint32 word, const std::string& headword,
                         std::vector<ZTWorkHeadword>* pOut) {
   ZTIRecord* record = nullptr;
-  ZTIRecordSet* entries = nullptr;
-  PRUint32 count = 0;
+  ZTCursor* files = nullptr;
   int rc = m_pWordTable->GetRecord(word, &record);
-  if (rc == ZT_OK) rc = record->GetLinkFieldValue(m_pEntryField, &entries);
-  if (rc == ZT_OK) rc = entries->GetCount(&count);
-  for (PRUint32 k = 0; rc == ZT_OK && k < count; ++k) {
-    ZTIRecord* entry = nullptr;
+  if (rc == ZT_OK) rc = ztLinkedValues(record, m_pEntryField, m_pFileField, &files);
+  if (rc == ZT_OK) rc = files->ComputeCursorForm();
+  for (PRUint32 k = 0; rc == ZT_OK && k < files->GetCount(); ++k) {
     ZTWorkHeadword hit;
     hit.m_headword = headword;
-    rc = entries->GetRecord(k, &entry);
-    if (rc == ZT_OK) rc = entry->GetUNumFieldValue(m_pFileField, &hit.m_uFile);
-    ztRelease(entry);
-    if (rc == ZT_OK) rc = ArticleId(hit.m_uFile, &hit.m_id);
+    hit.m_uFile = files->GetArray()[k];
+    rc = ArticleId(hit.m_uFile, &hit.m_id);
     if (rc == ZT_OK) pOut->push_back(hit);
   }
-  ztRelease(entries);
+  ztRelease(files);
   ztRelease(record);
   return rc;
 }
