@@ -5,7 +5,6 @@
 #include "backends/native/ZTNativeErrors.h"
 #include "backends/native/ZTPageFile.h"
 #include "backends/native/ZTPageFileFragment.h"
-#include "backends/native/ZTTable.h"
 #include "core/ZTErrors.h"
 #include "find/ZTIRecordSet.h"
 
@@ -65,6 +64,7 @@ int ZTRecord::SetTable(ZTIRecordSet* table) {
   table->AddRef();
   ztRelease(m_pTable);
   m_pTable = table;
+  m_pRecordFile = nullptr;
   return ZT_OK;
 }
 
@@ -105,10 +105,7 @@ int ZTRecord::GetSuccessor(ZTIRecord** ppNext, const PRUint8** ppBytes) {
   }
   // A native table lends the successor's bytes where its page lies (they are read at once,
   // before anything else loads): no record is made for them.
-  ZTTable* table = dynamic_cast<ZTTable*>(m_pTable);
-  if (table && table->GetRecordFile()) {
-    return table->GetRecordFile()->GetRecordBuffer(m_uId + 1, ppBytes);
-  }
+  if (m_pRecordFile) return m_pRecordFile->GetRecordBuffer(m_uId + 1, ppBytes);
   rc = m_pTable->GetRecord(m_uId + 1, ppNext);
   ZTRecord* next = rc ? nullptr : dynamic_cast<ZTRecord*>(*ppNext);
   if (!next || !next->GetBuffer()) {

@@ -9,6 +9,7 @@
 
 class ZTField;
 class ZTFixedRecordPool;
+class ZTPageFile;
 class ZTPageFileFragment;
 
 class ZTNATIVE_API ZTRecord : public ZTIRecord {
@@ -34,6 +35,9 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
 
   int GetTable(ZTIRecordSet** ppTable);
   int SetTable(ZTIRecordSet* table);
+  // The record file of a native table given to SetTable (borrowed: the table holds it), from
+  // which successors are read in place; SetTable forgets it.
+  void SetRecordFile(ZTPageFile* file) { m_pRecordFile = file; }
   void SetBuffer(const PRUint8* bytes) { m_pBytes = bytes; }
   // Holds pool (counted) while the record is out.
   void SetPool(ZTFixedRecordPool* pool);
@@ -60,6 +64,7 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
   int WithSuccessor(const ZTField* field, Read read);
 
   ZTIRecordSet* m_pTable;
+  ZTPageFile* m_pRecordFile = nullptr;
   ZTFixedRecordPool* m_pPool;
   ZTPageFileFragment* m_pFragment;
   const PRUint8* m_pBytes;

@@ -193,6 +193,7 @@ int ZTTable::GetRecord(PRUint32 uRecord, ZTIRecord** ppRecord) {
   int rc = m_pRecordFile->GetRecord(uRecord, ppRecord);
   if (rc) return rc;
   static_cast<ZTRecord*>(*ppRecord)->SetTable(this);
+  static_cast<ZTRecord*>(*ppRecord)->SetRecordFile(m_pRecordFile);
   InsertRecordInCache(*ppRecord);
   return ZT_OK;
 }
