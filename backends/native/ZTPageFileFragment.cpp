@@ -101,6 +101,10 @@ int ZTPageFileFragment::LoadBlocks(PRFileDesc* fd, const CatalogEntry* blocks, P
   const CatalogEntry& first = blocks[0];
   const PRUint32 stored = blocks[count].m_uStored - first.m_uStored;
   const PRUint32 logical = blocks[count].m_uLogical - first.m_uLogical;
+  if (count == 1) {
+    return LoadFromFile(fd, first.m_uStored, stored, first.m_uLogical, logical, true, fileName,
+                        nullptr, 0);
+  }
   if (!ReserveFor(logical)) return ZT_E_NOMEM;
   PRUint8* temp = TempBuffer(stored);
   if (!temp) return ZT_E_NOMEM;

@@ -26,11 +26,8 @@ ZTPageFileFragment* ZTPageFile::FindFragment(PRUint32 offset, PRUint32 length) c
 int ZTPageFile::ChooseStatic(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppTarget,
                              bool* pbExtend) {
   ZTPageFileFragment* last = m_uFragmentCount > 1 ? m_ppFragments[m_uFragmentCount - 1] : nullptr;
-  // A compressed fragment holds whole blocks: it is shared when it holds the range, never
-  // extended with stored bytes.
-  const bool usable =
-      last && (m_bCompressed ? last->Contains(offset, length)
-                             : offset >= last->GetStart() && offset <= last->GetEnd());
+  // Only plain files come here (compressed ones share their kept blocks instead).
+  const bool usable = last && offset >= last->GetStart() && offset <= last->GetEnd();
   if (usable) {
     last->AddRef();
     *ppTarget = last;
