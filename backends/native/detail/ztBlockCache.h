@@ -7,7 +7,7 @@
 #include <prtypes.h>
 
 #include <deque>
-#include <unordered_map>
+#include <vector>
 
 class ZTPageFileFragment;
 
@@ -31,8 +31,8 @@ class ztBlockCache {
  private:
   void DropOldest();
 
-  std::unordered_map<PRInt32, ZTPageFileFragment*> m_blocks;
-  std::deque<PRInt32> m_order;  // oldest first
+  std::vector<ZTPageFileFragment*> m_blocks;  // by block number, null for a block not kept
+  std::deque<PRInt32> m_order;                // oldest first
   PRUint32 m_uBytes = 0;
   PRUint32 m_uBudget = 0;
 };
