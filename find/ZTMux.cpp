@@ -1,5 +1,6 @@
 #include "find/ZTMux.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/ZTErrors.h"
@@ -22,6 +23,23 @@ int NoMemory(const char* where) {
 
 int MissingArray(const char* where) {
   return ZTError(ZT_E_FAILED, "[ZTMux::%s] a cursor has a count but no array", where);
+}
+
+// Unions of at most this many values from cursors in array form are sorted, not made into a
+// bitmap spanning the largest value.
+const PRUint32 kSortedUnionLimit = 4096;
+
+// The values of the cursors, all in array form, when they are few; else 0 (with *pbFew false).
+PRUint32 FewValues(ZTCursor** cursors, PRUint32 n, bool* pbFew) {
+  PRUint32 total = 0;
+  *pbFew = false;
+  for (PRUint32 i = 0; i < n; ++i) {
+    if (!cursors[i] || !cursors[i]->HasCursorForm() || cursors[i]->HasBitmapForm()) return 0;
+    total += cursors[i]->GetCount();
+    if (total > kSortedUnionLimit) return 0;
+  }
+  *pbFew = true;
+  return total;
 }
 
 }  // namespace
@@ -64,6 +82,12 @@ int ZTMux::MuxCursors(ZTCursor** cursors, PRUint32 n, int* piStop) {
   if (n == 0) return ZT_OK;
   if (!cursors || !cursors[0]) return ZTError(ZT_E_INVALID, "[ZTMux::MuxCursors] null cursor");
   FreeResult();
+  bool few = false;
+  const PRUint32 total = FewValues(cursors, n, &few);
+  if (few) {
+    const int stopped = Stopped(piStop, "MuxCursors");
+    return stopped == ZT_OK ? SortedUnion(cursors, n, total) : stopped;
+  }
   ZTCursor* merged = nullptr;
   int rc = cursors[0]->Clone(&merged);
   if (rc == ZT_OK) rc = merged->ComputeBitmapForm();
@@ -81,6 +105,24 @@ int ZTMux::MuxCursors(ZTCursor** cursors, PRUint32 n, int* piStop) {
   }
   ztRelease(merged);
   return rc;
+}
+
+// The ascending union of a few values, as the bitmap union gives it.
+int ZTMux::SortedUnion(ZTCursor** cursors, PRUint32 n, PRUint32 total) {
+  int rc = AllocResult(total, 0);
+  if (rc != ZT_OK) return rc;
+  for (PRUint32 i = 0; i < n; ++i) {
+    const PRUint32 count = cursors[i]->GetCount();
+    if (count && !cursors[i]->GetArray()) {
+      FreeResult();
+      return MissingArray("MuxCursors");
+    }
+    if (count) memcpy(m_puItems + m_uCount, cursors[i]->GetArray(), count * sizeof(PRUint32));
+    m_uCount += count;
+  }
+  std::sort(m_puItems, m_puItems + m_uCount);
+  m_uCount = static_cast<PRUint32>(std::unique(m_puItems, m_puItems + m_uCount) - m_puItems);
+  return ZT_OK;
 }
 
 int ZTMux::AllocResult(PRUint32 capacity, PRUint32 ancillarySize) {

@@ -39,6 +39,7 @@ class ZTFIND_API ZTMux {
   int Insert(PRUint32 input, Cmp cmp);
   int PassThrough(ZTCursor* cursor, PRUint32 ancillarySize, ZTIMuxAncillaryCallback* callback);
   int Open(ZTCursor** cursors, PRUint32 n, PRUint32* puCapacity);
+  int SortedUnion(ZTCursor** cursors, PRUint32 n, PRUint32 total);
   int AllocResult(PRUint32 capacity, PRUint32 ancillarySize);
   int Output(PRUint32 input, PRUint32 ancillarySize, ZTIMuxAncillaryCallback* callback);
   void FreeSources();

@@ -6,6 +6,7 @@
 
 #include <prmem.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/ZTErrors.h"
@@ -74,6 +75,31 @@ TEST(ZTMuxTest, MuxCursorsGivesTheUnion) {
   EXPECT_EQ(Retrieve(&mux), (ztElements{2, 4, 9}));
   int stop = 1;
   EXPECT_EQ(mux.MuxCursors(inputs.data(), inputs.size(), &stop), ZT_E_STOPPED);
+}
+
+// Few values in arrays are sorted together; many, or a cursor in bitmap form, go through a
+// bitmap: the same ascending union either way.
+TEST(ZTMuxTest, SmallAndLargeUnionsAgree) {
+  for (PRUint32 size : {10u, 3000u}) {
+    ztElements evens, threes;
+    for (PRUint32 v = 0; v < size; ++v) {
+      evens.push_back(2 * v);
+      threes.push_back(3 * v);
+    }
+    ztElements expected = evens;
+    expected.insert(expected.end(), threes.begin(), threes.end());
+    std::sort(expected.begin(), expected.end());
+    expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+    for (bool bitmap : {false, true}) {
+      Inputs inputs({threes, evens, {}});
+      if (bitmap) {
+        ASSERT_EQ(inputs.cursors[0]->ComputeBitmapForm(), ZT_OK);
+      }
+      ZTMux mux;
+      ASSERT_EQ(mux.MuxCursors(inputs.data(), inputs.size(), nullptr), ZT_OK);
+      EXPECT_EQ(Retrieve(&mux), expected) << size << (bitmap ? " bitmap" : "");
+    }
+  }
 }
 
 TEST(ZTMuxTest, MergeReportsPositionsAndFlagsOfEveryOutput) {
