@@ -16,9 +16,9 @@
 #include "backends/native/detail/TableDelegate.h"
 #include "core/ZTEnvir.h"
 #include "core/ZTErrors.h"
-#include "core/ZTFactory.h"
 #include "core/ZTTextFile.h"
 #include "find/ZTCursor.h"
+#include "find/ztCreateRecordSet.h"
 
 ZT_DEFINE_ZTIID(ZTTable, ZTRecordSet,
                 {0x67715c46, 0x317b, 0x4ae8, {0x87, 0xf2, 0xe4, 0x32, 0x08, 0x56, 0x15, 0xba}})
@@ -208,10 +208,7 @@ int ZTTable::CreateCursorSet(ZTIRecordSet** ppSet) {
   int rc = ZTEnvir::GetEnvir(&envir);
   if (rc) return rc;
   envir->Lock();
-  // The record set URL of the cursor back-end, written out (sub record sets are made often).
-  void* set = nullptr;
-  rc = ztCreateComponent("recordset:cursor:", ZTIRecordSet::GetZTIID(), &set);
-  *ppSet = static_cast<ZTIRecordSet*>(set);
+  rc = ztCreateRecordSet("cursor:", ppSet);
   envir->Unlock();
   return rc;
 }
