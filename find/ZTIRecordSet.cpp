@@ -6,6 +6,7 @@
 
 #include "core/ZTBinary.h"
 #include "core/ZTErrors.h"
+#include "find/ZTCursor.h"
 #include "find/ZTIField.h"
 #include "find/ZTIRecord.h"
 
@@ -19,6 +20,29 @@ int ZTIRecordSet::InitCursorRS(PRUint32, PRUint32, ZTIRecordSet*, ZTRefCount*) {
 int ZTIRecordSet::GetLookupField(ZTIField** ppField) {
   if (ppField) *ppField = nullptr;
   return ZT_E_UNSUPPORTED;
+}
+
+int ZTIRecordSet::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
+                                    ZTCursor** ppCursor) {
+  if (!ppCursor) return ZTError(ZT_E_NULLOUT, "[ZTIRecordSet::ExtractLinkCounts] null out-pointer");
+  *ppCursor = nullptr;
+  ZTCursor* counts = nullptr;
+  int rc = ZTCursor::_CreateInstance(count, nullptr, &counts);
+  PRUint32* values = rc == ZT_OK ? counts->BeginDirectWrite() : nullptr;
+  for (PRUint32 i = 0; rc == ZT_OK && i < count; ++i) {
+    ZTIRecord* record = nullptr;
+    rc = GetRecord(first + i, &record);
+    if (rc == ZT_OK) rc = record->GetLinkFieldCount(field, &values[i]);
+    if (rc == ZT_OK) rc = ztCheckRecordNumber(values[i], "ZTIRecordSet::ExtractLinkCounts");
+    ztRelease(record);
+  }
+  if (values) counts->EndDirectWrite();
+  if (rc != ZT_OK) {
+    ztRelease(counts);
+    return rc;
+  }
+  *ppCursor = counts;
+  return ZT_OK;
 }
 
 namespace {

@@ -42,6 +42,10 @@ class ZTFIND_API ZTIRecordSet : public ZTRefCount {
   // A new cursor of the unsigned values of field over records first to first + count - 1.
   virtual int ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count,
                             ZTCursor** ppCursor) = 0;
+  // A new cursor of the number of records the link field holds in each of records first to
+  // first + count - 1. This one asks each record; back-ends that can read them in one go do.
+  virtual int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
+                                ZTCursor** ppCursor);
   // In place; 10 from a set whose records cannot be reordered.
   virtual int Filter(ZTIRecordFilter* filter) = 0;
   virtual int Merge(ZTIRecordSet* other, ztfOperator op, ZTIRecordComparator* comparator,

@@ -21,15 +21,6 @@ int ReadValue(ZTIRecordSet* recordSet, ZTIField* field, PRUint32 record, PRUint3
   return rc == ZT_OK ? ztCheckRecordNumber(*puValue, "ztExtractUNumCursor") : rc;
 }
 
-// Whether records holds count > 0 consecutive record numbers.
-bool IsRun(const PRUint32* records, PRUint32 count) {
-  if (count == 0 || records[count - 1] - records[0] != count - 1) return false;
-  for (PRUint32 i = 1; i < count; ++i) {
-    if (records[i] != records[i - 1] + 1) return false;
-  }
-  return true;
-}
-
 // The cursors made so far, released together.
 class CursorList {
  public:
@@ -87,13 +78,21 @@ int ztLinkedValues(ZTIRecord* record, ZTIField* linkField, ZTIField* targetField
   return rc;
 }
 
+bool ztIsRun(const PRUint32* records, PRUint32 count) {
+  if (count == 0 || records[count - 1] - records[0] != count - 1) return false;
+  for (PRUint32 i = 1; i < count; ++i) {
+    if (records[i] != records[i - 1] + 1) return false;
+  }
+  return true;
+}
+
 int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field, const PRUint32* records,
                         PRUint32 first, PRUint32 count, int* piStop, ZTCursor** ppOut) {
   if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ztExtractUNumCursor] null out-pointer");
   *ppOut = nullptr;
   if (!recordSet || !field) return ZTError(ZT_E_INVALID, "[ztExtractUNumCursor] null argument");
   // A run of consecutive records is the record set's own range, which it reads in one go.
-  if (records && IsRun(records + first, count)) {
+  if (records && ztIsRun(records + first, count)) {
     const int rc = Stopped(piStop, "ztExtractUNumCursor");
     return rc == ZT_OK ? recordSet->ExtractCursor(field, records[first], count, ppOut) : rc;
   }

@@ -14,6 +14,9 @@ class ZTIField;
 class ZTIRecord;
 class ZTIRecordSet;
 
+// Whether records holds count > 0 consecutive record numbers, ascending.
+ZTFIND_API bool ztIsRun(const PRUint32* records, PRUint32 count);
+
 // A new cursor of the field's values for records[first] .. records[first + count - 1] of the
 // record set, or for records first .. first + count - 1 when records is null. Values of 2^31
 // or more are refused with 1. Consecutive record numbers are read with the record set's own
@@ -27,14 +30,14 @@ ZTFIND_API int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field,
 ZTFIND_API int ztResolveRSUNum(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* field,
                                int bKeepOrder, int* piStop, ZTCursor** ppOut);
 
-// The union of the target field's values over the records that each element's link field
-// points to.
 // The cursor of targetField's values (a field of the linked record set) over the records that
 // record's link field holds, in their order: read from the linked record set's range when the
 // record tells it (ZTIRecord::GetLinkFieldRange), else from a record set of the link.
 ZTFIND_API int ztLinkedValues(ZTIRecord* record, ZTIField* linkField, ZTIField* targetField,
                               ZTCursor** ppOut);
 
+// The union of the target field's values over the records that each element's link field
+// points to.
 ZTFIND_API int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkField,
                                ZTIField* targetField, int bKeepOrder, int* piStop,
                                ZTCursor** ppOut);

@@ -186,6 +186,19 @@ int ZTCursorRecordSet::ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 c
                              ppCursor);
 }
 
+int ZTCursorRecordSet::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
+                                         ZTCursor** ppCursor) {
+  if (!ppCursor) return NullOut("ExtractLinkCounts");
+  *ppCursor = nullptr;
+  int rc = ListForm();
+  if (rc == ZT_OK) rc = CheckRange(first, count, "ExtractLinkCounts");
+  if (rc != ZT_OK) return rc;
+  const PRUint32* records = m_pCursor->GetArray() + first;
+  if (ztIsRun(records, count))
+    return m_pRecordSet->ExtractLinkCounts(field, records[0], count, ppCursor);
+  return ZTIRecordSet::ExtractLinkCounts(field, first, count, ppCursor);
+}
+
 int ZTCursorRecordSet::Filter(ZTIRecordFilter* filter) {
   if (!filter) return ZTError(ZT_E_INVALID, "[ZTCursorRecordSet::Filter] null filter");
   int rc = ListForm();

@@ -30,6 +30,9 @@ class ZT_EXPORT ZTCursorRecordSet : public ZTIRecordSet {
   int GetLookupField(ZTIField** ppField) override;
   int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) override;
   int ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCursor** ppCursor) override;
+  // A run of consecutive records is asked of the parent in one go.
+  int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
+                        ZTCursor** ppCursor) override;
   int Filter(ZTIRecordFilter* filter) override;
   // other must be a cursor record set over the same kind of records (else 10); its speeders
   // are kept alive by this set from then on.

@@ -208,10 +208,78 @@ int ZTField::GetUNumFieldValue(const PRUint8* record, PRUint32* puValue) const {
   return rc;
 }
 
+namespace {
+
+template <PRUint32 Width>
+void ReadColumn(const PRUint8* bytes, PRUint32 size, PRUint32 count, PRUint32* values) {
+  for (PRUint32 i = 0; i < count; ++i, bytes += size) {
+    PRUint32 value = bytes[0];
+    if (Width > 1) value |= static_cast<PRUint32>(bytes[1]) << 8;
+    if (Width > 2) value |= static_cast<PRUint32>(bytes[2]) << 16;
+    if (Width > 3) value |= static_cast<PRUint32>(bytes[3]) << 24;
+    values[i] = value;
+  }
+}
+
+}  // namespace
+
+int ZTField::GetUNumFieldValues(const PRUint8* records, PRUint32 size, PRUint32 count,
+                                PRUint32* values) const {
+  if (count == 0) return ZT_OK;
+  const int rc = CheckNumeric(records, values, "GetUNumFieldValues");
+  if (rc) return rc;
+  const PRUint8* bytes = records + m_uOffset;
+  switch (m_uWidth) {
+    case 1:
+      ReadColumn<1>(bytes, size, count, values);
+      break;
+    case 2:
+      ReadColumn<2>(bytes, size, count, values);
+      break;
+    case 3:
+      ReadColumn<3>(bytes, size, count, values);
+      break;
+    default:
+      ReadColumn<4>(bytes, size, count, values);
+  }
+  return ZT_OK;
+}
+
 int ZTField::GetSNumFieldValue(const PRUint8* record, PRInt32* piValue) const {
   int rc = CheckNumeric(record, piValue, "GetSNumFieldValue");
   if (!rc) *piValue = g_pfSValueReaders[m_uWidth](record + m_uOffset);
   return rc;
+}
+
+int ZTField::GetLinkCount(const PRUint8* record, const PRUint8* successor, PRUint32 id,
+                          PRUint32* puCount) const {
+  if (m_eType != ftLink || !m_pOffsetField) {
+    return ZTError(ZT_NATIVE_E_RECORD,
+                   "[ZTRecord::GetLinkFieldCount] Not called with a link field");
+  }
+  if (m_pCountField) return m_pCountField->GetUNumFieldValue(record, puCount);
+  if (!successor) {
+    return ZTError(
+        ZT_NATIVE_E_RECORD,
+        "[ZTRecord::GetDataFieldValue] Not count for data and record detached from table.");
+  }
+  PRUint32 first = 0, end = 0;
+  int rc = m_pOffsetField->GetUNumFieldValue(record, &first);
+  if (rc) return rc;
+  if (successor == ZT_NO_SUCCESSOR) {
+    rc = m_pLinked ? m_pLinked->GetCount(&end) : ZT_E_FAILED;
+    if (rc) return ZTError(rc, "[ZTRecord::GetLinkFieldCount] LIN not initialized.");
+  } else if ((rc = m_pOffsetField->GetUNumFieldValue(successor, &end)) != ZT_OK) {
+    return rc;
+  }
+  if (end < first) {
+    return ZTError(ZT_NATIVE_E_RECORD,
+                   "[ZTRecord::GetLinkFieldCount] The link of record %u would end before it "
+                   "starts (%u < %u)",
+                   id, end, first);
+  }
+  *puCount = end - first;
+  return ZT_OK;
 }
 
 ZTField* ZTField::GetOffsetField() const {

@@ -42,6 +42,9 @@ class ZTNATIVE_API ZTField : public ZTIField {
 
   int GetUNumFieldValue(const PRUint8* record, PRUint32* puValue) const;
   int GetSNumFieldValue(const PRUint8* record, PRInt32* piValue) const;
+  // The values of count records laid out size bytes apart from records.
+  int GetUNumFieldValues(const PRUint8* records, PRUint32 size, PRUint32 count,
+                         PRUint32* values) const;
   // successor: the bytes of the next record of the table, ZT_NO_SUCCESSOR, or null when
   // unknown (then the value needs COUNT).
   int GetDataFieldValue(const PRUint8* record, ZTBinary** ppValue, const PRUint8* successor);
@@ -50,6 +53,11 @@ class ZTNATIVE_API ZTField : public ZTIField {
   template <class Read>
   int ReadDataFieldValue(const PRUint8* record, const PRUint8* successor, Read read);
   int GetStreamFieldValue(const PRUint8* record, ZTIStream** ppStream, const PRUint8* successor);
+  // The number of records a LINK value holds: its COUNT, or from its OFFSET to the successor's
+  // (to the end of the linked record set after the last record; null successor: unknown).
+  // id names the record in messages.
+  int GetLinkCount(const PRUint8* record, const PRUint8* successor, PRUint32 id,
+                   PRUint32* puCount) const;
   // The content file of a pack (counted), or of the pack the record names.
   int GetFile(ZTPageFile** ppFile, PRUint32 pack) const;
   int GetFile(const PRUint8* record, ZTPageFile** ppFile) const;

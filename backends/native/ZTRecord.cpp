@@ -163,56 +163,13 @@ int ZTRecord::GetStreamFieldValue(ZTIField* field, ZTIStream** ppStream) {
   });
 }
 
-int ZTRecord::LinkCountFromSuccessor(ZTField* field, PRUint32 first, PRUint32* puCount) {
-  ZTField* offset = field->GetOffsetField();
-  ZTIRecord* next = nullptr;
-  const PRUint8* successor = nullptr;
-  int rc = GetSuccessor(&next, &successor);
-  PRUint32 end = 0;
-  if (!rc && successor == ZT_NO_SUCCESSOR) {
-    ZTIRecordSet* linked = field->GetLinkedRecordSet();
-    rc = linked ? linked->GetCount(&end) : ZT_E_FAILED;
-    if (rc) ZTError(rc, "[ZTRecord::GetLinkFieldCount] LIN not initialized.");
-  } else if (!rc) {
-    rc = offset->GetUNumFieldValue(successor, &end);
-  }
-  ztRelease(next);
-  offset->Release();
-  if (!rc && end < first) {
-    rc = ZTError(ZT_NATIVE_E_RECORD,
-                 "[ZTRecord::GetLinkFieldCount] The link of record %u would end before it starts "
-                 "(%u < %u)",
-                 m_uId, end, first);
-  }
-  if (!rc) *puCount = end - first;
-  return rc;
-}
-
 int ZTRecord::GetLinkFieldCount(ZTIField* field, PRUint32* puCount) {
   if (!puCount) return ZT_E_NULLOUT;
   ZTField* native = ValidField(field, "GetLinkFieldCount");
   if (!native) return ZT_NATIVE_E_RECORD;
-  ZTField* offset = native->GetType() == ftLink ? native->GetOffsetField() : nullptr;
-  if (!offset) {
-    return ZTError(ZT_NATIVE_E_RECORD,
-                   "[ZTRecord::GetLinkFieldCount] Not called with a link field");
-  }
-  PRUint32 first = 0;
-  int rc = offset->GetUNumFieldValue(m_pBytes, &first);
-  offset->Release();
-  if (rc) return rc;
-  ZTField* count = native->GetCountField();
-  if (count) {
-    rc = count->GetUNumFieldValue(m_pBytes, puCount);
-    count->Release();
-    return rc;
-  }
-  if (m_uId == kDetached) {
-    return ZTError(
-        ZT_NATIVE_E_RECORD,
-        "[ZTRecord::GetDataFieldValue] Not count for data and record detached from table.");
-  }
-  return LinkCountFromSuccessor(native, first, puCount);
+  return WithSuccessor(native, [&](const PRUint8* successor) {
+    return native->GetLinkCount(m_pBytes, successor, m_uId, puCount);
+  });
 }
 
 int ZTRecord::GetLinkFieldValue(ZTIField* field, ZTIRecordSet** ppRecordSet) {

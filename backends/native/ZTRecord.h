@@ -54,7 +54,6 @@ class ZTNATIVE_API ZTRecord : public ZTIRecord {
   // otherwise valid until the table's record file loads again), ZT_NO_SUCCESSOR for the last
   // record, or null for a detached one.
   int GetSuccessor(ZTIRecord** ppNext, const PRUint8** ppBytes);
-  int LinkCountFromSuccessor(ZTField* field, PRUint32 first, PRUint32* puCount);
   // The native field, or null after logging "[ZTRecord::<operation>] Invalid record" when the
   // record has no table or bytes or the field is not a native one.
   ZTField* ValidField(ZTIField* field, const char* operation);

@@ -237,31 +237,23 @@ int ZTTable::GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRe
   return ZT_OK;
 }
 
-int ZTTable::FillCursor(ZTField* field, PRUint32 count, ZTCursor* cursor) {
-  const PRUint8* bytes = m_pRecordFile->GetBufferPtr();
-  const PRUint32 size = m_pRecordFile->GetRecordSize();
-  int rc = cursor->ComputeCursorForm();
-  PRUint32* values = rc ? nullptr : cursor->BeginDirectWrite();
-  for (PRUint32 i = 0; values && i < count && !rc; ++i) {
-    rc = field->GetUNumFieldValue(bytes + PRUint64(i) * size, &values[i]);
-    if (!rc) rc = ztCheckRecordNumber(values[i], "[ZTTable::ExtractCursor]");
-  }
-  if (values) cursor->EndDirectWrite();
-  return rc;
-}
-
-int ZTTable::ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCursor** ppCursor) {
+template <class Fill>
+int ZTTable::ExtractValues(PRUint32 first, PRUint32 count, PRUint32 successor, const char* where,
+                           Fill fill, ZTCursor** ppCursor) {
   if (!ppCursor) return ZT_E_NULLOUT;
   *ppCursor = nullptr;
   if (CheckRange(first, count)) {
-    return ZTError(ZT_NATIVE_E_TABLE, "[ZTTable::GetCursor] Invalid record boundaries");
+    return ZTError(ZT_NATIVE_E_TABLE, "[%s] Invalid record boundaries", where);
   }
-  ZTField* native = ztNativeField(field);
-  if (!native) return ZTError(ZT_NATIVE_E_RECORD, "[ZTTable::ExtractCursor] Invalid field");
-  int rc = m_pRecordFile->LoadRecord(first, count);
+  int rc = m_pRecordFile->LoadRecord(first, count + successor);
   ZTCursor* cursor = nullptr;
   if (!rc) rc = ZTCursor::_CreateInstance(count, nullptr, &cursor);
-  if (!rc) rc = FillCursor(native, count, cursor);
+  if (!rc) {
+    PRUint32* values = cursor->BeginDirectWrite();
+    rc = fill(m_pRecordFile->GetBufferPtr(), m_pRecordFile->GetRecordSize(), values);
+    for (PRUint32 i = 0; i < count && !rc; ++i) rc = ztCheckRecordNumber(values[i], where);
+    cursor->EndDirectWrite();
+  }
   m_pRecordFile->Unload();
   if (rc) {
     ztRelease(cursor);
@@ -269,6 +261,34 @@ int ZTTable::ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCu
   }
   *ppCursor = cursor;
   return ZT_OK;
+}
+
+int ZTTable::ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCursor** ppCursor) {
+  ZTField* native = ztNativeField(field);
+  if (!native) return ZTError(ZT_NATIVE_E_RECORD, "[ZTTable::ExtractCursor] Invalid field");
+  const auto fill = [native, count](const PRUint8* bytes, PRUint32 size, PRUint32* values) {
+    return native->GetUNumFieldValues(bytes, size, count, values);
+  };
+  return ExtractValues(first, count, 0, "ZTTable::ExtractCursor", fill, ppCursor);
+}
+
+int ZTTable::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
+                               ZTCursor** ppCursor) {
+  ZTField* native = ztNativeField(field);
+  if (!native) return ZTError(ZT_NATIVE_E_RECORD, "[ZTTable::ExtractLinkCounts] Invalid field");
+  const PRUint32 end = m_uCount;
+  const auto fill = [native, first, count, end](const PRUint8* bytes, PRUint32 size,
+                                                PRUint32* values) {
+    int rc = ZT_OK;
+    for (PRUint32 i = 0; i < count && !rc; ++i, bytes += size) {
+      const PRUint8* successor = first + i + 1 < end ? bytes + size : ZT_NO_SUCCESSOR;
+      rc = native->GetLinkCount(bytes, successor, first + i, &values[i]);
+    }
+    return rc;
+  };
+  const bool successor = m_bValid && !native->HasCount() && PRUint64(first) + count < m_uCount;
+  return ExtractValues(first, count, successor ? 1 : 0, "ZTTable::ExtractLinkCounts", fill,
+                       ppCursor);
 }
 
 int ZTTable::Filter(ZTIRecordFilter*) {

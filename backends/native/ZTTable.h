@@ -27,6 +27,9 @@ class ZTNATIVE_API ZTTable : public ZTRecordSet {
   int GetLookupField(ZTIField** ppField) override;
   int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) override;
   int ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCursor** ppCursor) override;
+  // Reads the range (and the successor of its last record) in one go.
+  int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
+                        ZTCursor** ppCursor) override;
   int Filter(ZTIRecordFilter* filter) override;
   int Merge(ZTIRecordSet* other, ztfOperator op, ZTIRecordComparator* comparator,
             int bConsiderRank) override;
@@ -63,7 +66,11 @@ class ZTNATIVE_API ZTTable : public ZTRecordSet {
   int ConfigureField(const char* section, const char* key, const char* value);
   int CheckRange(PRUint32 first, PRUint32 count) const;
   // Fills the cursor's count elements with the field's values in the loaded records.
-  int FillCursor(ZTField* field, PRUint32 count, ZTCursor* cursor);
+  // Loads count records from first on (and successor more) and fills a new cursor with
+  // fill(bytes of the first record, record size, values); "where" names the caller in messages.
+  template <class Fill>
+  int ExtractValues(PRUint32 first, PRUint32 count, PRUint32 successor, const char* where,
+                    Fill fill, ZTCursor** ppCursor);
   // The sub record set over every record, the start of the to-new operations.
   int GetWholeSet(ZTIRecordSet** ppSet);
   int CreateCursorSet(ZTIRecordSet** ppSet);

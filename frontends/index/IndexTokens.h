@@ -8,6 +8,7 @@
 
 #include <prtypes.h>
 
+#include <utility>
 #include <vector>
 
 #include "frontends/index/ZTIndexExport.h"
@@ -83,6 +84,10 @@ class ZTFINDFEINDEX_API IndexTokens {
                        ZTIIndexScorer* scorer);
   int ScoreRecord(ZTIRecordSet* set, PRUint32 record, PRUint32 rank, PRUint32 document,
                   ZTIIndexScorer* scorer);
+  // matches: (record, rank) pairs, records ascending, all within the span of records from first.
+  int ScoreSpan(ZTIRecordSet* set, PRUint32 first, PRUint32 span,
+                const std::vector<std::pair<PRUint32, PRUint32>>& matches, const PRUint32* ids,
+                ZTIIndexScorer* scorer);
   int FilterPhrasePass(ZTCursor** lists, bool forward);
   int HasAllWords(PRUint32 document, std::vector<ztOccurrenceScan>* pScans, bool* pbAll);
 

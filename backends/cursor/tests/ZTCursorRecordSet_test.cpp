@@ -151,6 +151,30 @@ TEST_F(CursorRecordSetTest, ExtractCursorReadsTheFieldOfTheListedRecords) {
   set->Release();
 }
 
+// Runs of consecutive records are asked of the parent; other lists record by record.
+TEST_F(CursorRecordSetTest, ExtractLinkCountsCountsTheLinksOfTheListedRecords) {
+  ztMemoryRecordSet* linked = ztMemoryRecordSet::WithUNumKeys({1, 2, 3});
+  ztMemoryRecordSet* table = new ztMemoryRecordSet();
+  table->AddField("l", ztfFieldLink, linked);
+  for (PRUint32 i = 0; i < 6; ++i) table->SetLink(table->AddRecord(), "l", 0, i % 4);
+  ZTCursorRecordSet* set = NewCursorSet();
+  for (const ztElements& records : {ztElements{1, 2, 3, 4}, ztElements{5, 3, 0, 2}}) {
+    ZTCursor* cursor = ztMakeCursor(records);
+    set->Init(cursor, table);
+    cursor->Release();
+    ZTCursor* counts = nullptr;
+    ASSERT_EQ(set->ExtractLinkCounts(table->Field("l"), 1, 3, &counts), ZT_OK);
+    ztElements expected;
+    for (size_t k = 1; k < 4; ++k) expected.push_back(records[k] % 4);
+    EXPECT_EQ(ztElementsOf(counts), expected);
+    counts->Release();
+    EXPECT_EQ(set->ExtractLinkCounts(table->Field("l"), 3, 2, &counts), ZT_E_FAILED);
+  }
+  set->Release();
+  table->Release();
+  linked->Release();
+}
+
 TEST_F(CursorRecordSetTest, SortToNewLeavesTheOriginalUntouched) {
   ZTCursorRecordSet* set = Range(0, 4);
   ZTRecordComparatorUNumField* ascending = ByValue(1);

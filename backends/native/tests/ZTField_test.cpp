@@ -49,6 +49,16 @@ TEST(ZTField, NumbersAreReadByWidth) {
     ASSERT_EQ(0, field.GetSNumFieldValue(c.bytes.data(), &s));
     EXPECT_EQ(c.unsignedValue, u) << c.type;
     EXPECT_EQ(c.signedValue, s) << c.type;
+    // The same value in three records of one more byte each, read as a column.
+    std::vector<PRUint8> records;
+    for (int k = 0; k < 3; ++k) {
+      records.insert(records.end(), c.bytes.begin(), c.bytes.end());
+      records.push_back(0xAA);
+    }
+    std::vector<PRUint32> column(3);
+    const PRUint32 size = static_cast<PRUint32>(c.bytes.size() + 1);
+    ASSERT_EQ(0, field.GetUNumFieldValues(records.data(), size, 3, column.data()));
+    EXPECT_EQ(std::vector<PRUint32>(3, c.unsignedValue), column) << c.type;
   }
 }
 

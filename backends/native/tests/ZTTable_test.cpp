@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 #include <plstr.h>
+#include <prio.h>
 
 #include <cstdlib>
 
 #include <string>
+#include <vector>
 
 #include "backends/native/ZTField.h"
 #include "backends/native/ZTFldCollection.h"
@@ -347,6 +349,21 @@ TEST(ZTTable, LinkFieldsReachRangesOfASiblingTable) {
       linked->Release();
       record->Release();
     }
+    // Read in one go, from the table and from a range of it; the last link ends with the
+    // linked table.
+    ZTCursor* cursor = nullptr;
+    ASSERT_EQ(0, words->ExtractLinkCounts(link, 0, 3, &cursor));
+    EXPECT_EQ(std::vector<PRUint32>(counts, counts + 3),
+              std::vector<PRUint32>(cursor->GetArray(), cursor->GetArray() + 3));
+    cursor->Release();
+    ZTIRecordSet* range = nullptr;
+    ASSERT_EQ(0, words->GetSubRecordSet(0, 2, &range));
+    ASSERT_EQ(0, range->ExtractLinkCounts(link, 1, 1, &cursor));
+    EXPECT_EQ(1u, cursor->GetCount());
+    EXPECT_EQ(counts[1], cursor->GetArray()[0]);
+    cursor->Release();
+    range->Release();
+    EXPECT_EQ(ZT_NATIVE_E_TABLE, words->ExtractLinkCounts(link, 2, 2, &cursor));
     ZTIRecordSet* target = nullptr;
     ASSERT_EQ(0, link->GetLinkSubRecordSet(&target));
     PRUint32 total = 0;
@@ -356,6 +373,35 @@ TEST(ZTTable, LinkFieldsReachRangesOfASiblingTable) {
     link->Release();
     words->Release();
   }
+}
+
+// Without COUNT a link ends where the next one starts: one that would end before it starts is
+// refused, record by record as in one go.
+TEST(ZTTable, ALinkEndingBeforeItStartsIsRefused) {
+  ztTempDir dir;
+  WriteLinkedTables(dir, nullptr);  // its six occurrences
+  ASSERT_EQ(PR_SUCCESS, PR_MkDir(dir.File("hostile").c_str(), 0755));
+  dir.Write("hostile/r.dat", std::string("\x03\x00\x00\x00", 4));  // starts 3, 0
+  dir.Write("hostile/config.cft",
+            "[DAT]\nPATH=r.dat\n$OCC=LINK\n$OCC,OFFSET=USHORT\n[$OCC]\nRSURL=native:../occ\n");
+  ZTTable* words = ztOpenTable(dir.File("hostile"));
+  ASSERT_NE(nullptr, words);
+  ZTIField* link = FieldOf(words, "OCC");
+  ZTIRecord* record = nullptr;
+  ASSERT_EQ(0, words->GetRecord(0, &record));
+  PRUint32 count = 0;
+  ztTakeLog();
+  EXPECT_EQ(ZT_NATIVE_E_RECORD, record->GetLinkFieldCount(link, &count));
+  EXPECT_NE(std::string::npos, ztTakeLog().find("would end before it starts"));
+  ZTCursor* cursor = nullptr;
+  EXPECT_EQ(ZT_NATIVE_E_RECORD, words->ExtractLinkCounts(link, 0, 2, &cursor));
+  EXPECT_EQ(nullptr, cursor);
+  ASSERT_EQ(0, words->ExtractLinkCounts(link, 1, 1, &cursor));
+  EXPECT_EQ(6u, cursor->GetArray()[0]);  // to the end of the six occurrences
+  cursor->Release();
+  record->Release();
+  link->Release();
+  words->Release();
 }
 
 TEST(ZTTable, LinkRangesBeyondTheirTableAreRefused) {
