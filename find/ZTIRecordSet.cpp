@@ -112,13 +112,7 @@ class DerivedLookup {
     return ZT_OK;
   }
 
-  int Equals(PRUint32 index, bool* pbEqual) {
-    ZTIRecord* record = nullptr;
-    int rc = m_pRs->GetRecord(index, &record);
-    if (rc == ZT_OK) rc = m_probe.Equals(record, m_pField, pbEqual);
-    ztRelease(record);
-    return rc;
-  }
+  int Equals(PRUint32 index, bool* pbEqual) { return m_probe.Equals(index, m_pField, pbEqual); }
 
   static int Answer(PRUint32 record, PRUint32* puRecord) {
     *puRecord = record;
@@ -147,28 +141,30 @@ struct TextProbe {
   const char* key;
   int Imp(ztfLookupMode mode, PRUint32* p) const { return rs->LookupTextImp(key, mode, p); }
   int Before(PRUint32* p) const { return Imp(ztfLookupBefore, p); }
-  int Equals(ZTIRecord* record, ZTIField* field, bool* pbEqual) const {
-    ZTBinary* value = nullptr;
-    const int rc = record->GetDataFieldValue(field, &value);
-    if (rc != ZT_OK) return rc;
-    const char* text = reinterpret_cast<const char*>(value->GetData());
-    const size_t length = text ? strnlen(text, value->GetLength()) : 0;
-    *pbEqual = length == strlen(key) && (length == 0 || memcmp(text, key, length) == 0);
-    value->Release();
-    return ZT_OK;
+  int Equals(PRUint32 index, ZTIField*, bool* pbEqual) const {
+    return rs->TextKeyEquals(index, key, pbEqual);
   }
 };
+
+// Whether record index's number equals key, read with get (GetUNum- or GetSNumFieldValue).
+template <class T, class Get>
+int NumberEquals(ZTIRecordSet* rs, PRUint32 index, ZTIField* field, T key, Get get, bool* pbEqual) {
+  ZTIRecord* record = nullptr;
+  T value = 0;
+  int rc = rs->GetRecord(index, &record);
+  if (rc == ZT_OK) rc = (record->*get)(field, &value);
+  ztRelease(record);
+  *pbEqual = rc == ZT_OK && value == key;
+  return rc;
+}
 
 struct UNumProbe {
   ZTIRecordSet* rs;
   PRUint32 key;
   int Imp(ztfLookupMode mode, PRUint32* p) const { return rs->LookupUNumImp(key, mode, p); }
   int Before(PRUint32* p) const { return Imp(ztfLookupBefore, p); }
-  int Equals(ZTIRecord* record, ZTIField* field, bool* pbEqual) const {
-    PRUint32 value = 0;
-    const int rc = record->GetUNumFieldValue(field, &value);
-    *pbEqual = value == key;
-    return rc;
+  int Equals(PRUint32 index, ZTIField* field, bool* pbEqual) const {
+    return NumberEquals(rs, index, field, key, &ZTIRecord::GetUNumFieldValue, pbEqual);
   }
 };
 
@@ -177,15 +173,47 @@ struct SNumProbe {
   PRInt32 key;
   int Imp(ztfLookupMode mode, PRUint32* p) const { return rs->LookupSNumImp(key, mode, p); }
   int Before(PRUint32* p) const { return Imp(ztfLookupBefore, p); }
-  int Equals(ZTIRecord* record, ZTIField* field, bool* pbEqual) const {
-    PRInt32 value = 0;
-    const int rc = record->GetSNumFieldValue(field, &value);
-    *pbEqual = value == key;
-    return rc;
+  int Equals(PRUint32 index, ZTIField* field, bool* pbEqual) const {
+    return NumberEquals(rs, index, field, key, &ZTIRecord::GetSNumFieldValue, pbEqual);
   }
 };
 
 }  // namespace
+
+int ZTIRecordSet::TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual) {
+  if (!key || !pbEqual) return ZTError(ZT_E_INVALID, "[ZTIRecordSet::TextKeyEquals] null argument");
+  ZTIField* field = nullptr;
+  ZTIRecord* record = nullptr;
+  ZTBinary* value = nullptr;
+  int rc = GetLookupField(&field);
+  if (rc == ZT_OK) rc = GetRecord(uRecord, &record);
+  if (rc == ZT_OK) rc = record->GetDataFieldValue(field, &value);
+  if (rc == ZT_OK) {
+    const char* text = reinterpret_cast<const char*>(value->GetData());
+    const size_t length = text ? strnlen(text, value->GetLength()) : 0;
+    *pbEqual = length == strlen(key) && (length == 0 || memcmp(text, key, length) == 0);
+  }
+  ztRelease(value);
+  ztRelease(record);
+  ztRelease(field);
+  return rc;
+}
+
+int ZTIRecordSet::LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd) {
+  if (!key || !puFirst || !puEnd) {
+    return ZTError(ZT_E_INVALID, "[ZTIRecordSet::LookupTextRun] null argument");
+  }
+  PRUint32 before = 0, count = 0;
+  int rc = LookupTextImp(key, ztfLookupBefore, &before);
+  if (rc != ZT_OK && rc != ZT_E_NOTFOUND) return rc;
+  *puFirst = *puEnd = rc == ZT_E_NOTFOUND ? 0 : before + 1;
+  rc = GetCount(&count);
+  for (bool equal = true; rc == ZT_OK && equal && *puEnd < count;) {
+    rc = TextKeyEquals(*puEnd, key, &equal);
+    if (rc == ZT_OK && equal) ++*puEnd;
+  }
+  return rc;
+}
 
 int ZTIRecordSet::LookupText(const char* key, ztfLookupMode mode, PRUint32* puRecord) {
   if (!key) return ZTError(ZT_E_INVALID, "[ZTIRecordSet::LookupText] null key");

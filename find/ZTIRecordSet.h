@@ -36,6 +36,12 @@ class ZTFIND_API ZTIRecordSet : public ZTRefCount {
   virtual int LookupSNumImp(PRInt32 key, ztfLookupMode mode, PRUint32* puRecord) = 0;
   // The field the records are ordered by; null and 15 when there is none.
   virtual int GetLookupField(ZTIField** ppField);
+  // Whether the text key (lookup field) of record uRecord equals key. This one reads the
+  // record's value; back-ends that can compare in place do.
+  virtual int TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual);
+  // [*puFirst, *puEnd): the records whose text key equals key, after the before search; an
+  // empty range where key would go when none does.
+  int LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd);
 
   // Records first to first + count - 1 as a new record set.
   virtual int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) = 0;

@@ -25,6 +25,8 @@ class ZTNATIVE_API ZTTable : public ZTRecordSet {
   int LookupUNumImp(PRUint32 key, ztfLookupMode mode, PRUint32* puRecord) override;
   int LookupSNumImp(PRInt32 key, ztfLookupMode mode, PRUint32* puRecord) override;
   int GetLookupField(ZTIField** ppField) override;
+  // In place, with the order of the table's own searches.
+  int TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual) override;
   int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) override;
   int ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCursor** ppCursor) override;
   // Reads the range (and the successor of its last record) in one go.

@@ -170,3 +170,25 @@ int ZTTable::GetLookupField(ZTIField** ppField) {
   *ppField = m_pLookupField;
   return ZT_OK;
 }
+
+int ZTTable::TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual) {
+  if (!m_bValid || uRecord >= m_uCount || !key || !pbEqual || !m_pLookupField ||
+      m_pLookupField->GetType() != ftData) {
+    return ZTRecordSet::TextKeyEquals(uRecord, key, pbEqual);  // which tells what is wrong
+  }
+  const bool last = uRecord + 1 >= m_uCount;
+  int rc = m_pRecordFile->LoadRecord(uRecord, last ? 1 : 2);
+  const PRUint8* record = rc ? nullptr : m_pRecordFile->GetBufferPtr();
+  if (record) {
+    const PRUint8* successor = last ? ZT_NO_SUCCESSOR : record + m_pRecordFile->GetRecordSize();
+    rc = m_pLookupField->ReadDataFieldValue(record, successor,
+                                            [key, pbEqual](const PRUint8* value, PRUint32 length) {
+                                              *pbEqual = CompareText(key, value, length) == 0;
+                                              return ZT_OK;
+                                            });
+  } else if (!rc) {
+    rc = ZT_E_FAILED;
+  }
+  m_pRecordFile->Unload();
+  return rc;
+}

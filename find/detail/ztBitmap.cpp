@@ -1,8 +1,20 @@
 #include "find/detail/ztBitmap.h"
 
+namespace {
+
+// Counted by halves, without the library call that __builtin_popcount becomes on processors
+// assumed to lack the instruction.
+PRUint32 BitCount(PRUint32 v) {
+  v = v - ((v >> 1) & 0x55555555u);
+  v = (v & 0x33333333u) + ((v >> 2) & 0x33333333u);
+  return (((v + (v >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24;
+}
+
+}  // namespace
+
 PRUint32 ztBitmapCount(const PRUint32* words, PRUint32 n) {
   PRUint32 count = 0;
-  for (PRUint32 i = 0; i < n; ++i) count += __builtin_popcount(words[i]);
+  for (PRUint32 i = 0; i < n; ++i) count += BitCount(words[i]);
   return count;
 }
 

@@ -92,6 +92,26 @@ TEST_P(DerivedLookup, SkipsRunsOfEqualKeys) {
 
 INSTANTIATE_TEST_SUITE_P(Keys, DerivedLookup, testing::Values(kText, kUNum, kSNum));
 
+TEST(ZTIRecordSetTest, TextRunsAreTheRecordsOfEqualKeys) {
+  ztMemoryRecordSet* rs = MakeSet(kText, {10, 20, 20, 20, 30, 30});
+  // key, then the run [first, end): empty where the key would go when no record has it.
+  const int table[][3] = {{5, 0, 0}, {10, 0, 1}, {15, 1, 1}, {20, 1, 4}, {30, 4, 6}, {35, 6, 6}};
+  for (const auto& row : table) {
+    PRUint32 first = 99, end = 99;
+    ASSERT_EQ(rs->LookupTextRun(TextKey(row[0]).c_str(), &first, &end), ZT_OK) << row[0];
+    EXPECT_EQ(first, static_cast<PRUint32>(row[1])) << row[0];
+    EXPECT_EQ(end, static_cast<PRUint32>(row[2])) << row[0];
+  }
+  PRUint32 first = 0, end = 0;
+  EXPECT_EQ(rs->LookupTextRun(nullptr, &first, &end), ZT_E_INVALID);
+  rs->Release();
+  ztMemoryRecordSet* empty = MakeSet(kText, {});
+  ASSERT_EQ(empty->LookupTextRun("10", &first, &end), ZT_OK);
+  EXPECT_EQ(first, 0u);
+  EXPECT_EQ(end, 0u);
+  empty->Release();
+}
+
 TEST(ZTIRecordSetTest, RefusesUnknownModesAndNullArguments) {
   ztMemoryRecordSet* rs = ztMemoryRecordSet::WithUNumKeys({10, 20});
   PRUint32 record = 0;

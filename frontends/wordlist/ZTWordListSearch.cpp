@@ -1,6 +1,5 @@
 // ZTWordList::GetWords: the range of keys of one lookup table, mapped to word-table records.
 #include <plstr.h>
-#include <prprf.h>
 
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
@@ -36,23 +35,9 @@ int PrefixRange(ZTIRecordSet* table, char* prefix, PRUint32* puStart, PRUint32* 
 }
 
 // Every record whose key equals key: a table may hold the same key more than once (one
-// record per homograph), so the run of equal keys is taken, not only the record found. It
-// ends before the smallest greater text, the key followed by byte 1.
+// record per homograph), so the run of equal keys is taken, not only one record.
 int ExactRange(ZTIRecordSet* table, const char* key, PRUint32* puStart, PRUint32* puEnd) {
-  PRUint32 record = 0;
-  int rc = table->LookupText(key, ztfLookupEqual, &record);
-  if (rc == ZT_E_NOTFOUND) {
-    *puStart = *puEnd = 0;
-    return ZT_OK;
-  }
-  if (rc != ZT_OK || (rc = FirstNotBelow(table, key, puStart)) != ZT_OK) return rc;
-  char* after = PR_smprintf("%s\x01", key);
-  if (!after) return ZT_E_NOMEM;
-  rc = FirstNotBelow(table, after, puEnd);
-  PR_smprintf_free(after);
-  if (rc == ZT_OK && *puEnd <= record) *puEnd = record + 1;
-  if (rc == ZT_OK && *puStart > record) *puStart = record;
-  return rc;
+  return table->LookupTextRun(key, puStart, puEnd);
 }
 
 // An exact search for the empty key finds nothing (record sets refuse to look it up); the

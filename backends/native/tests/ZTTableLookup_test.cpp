@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "backends/native/ZTLCFile.h"
@@ -137,6 +138,14 @@ TEST(ZTTableLookup, BeforeSkipsEveryDuplicateOfTheKey) {
     EXPECT_EQ(8u, Text(table, "d", ztfLookupEqualOrBefore));
     const PRUint32 any = Text(table, "d", ztfLookupEqual);
     EXPECT_TRUE(any >= 2 && any <= 8) << any;
+    // Runs of equal keys are compared in place, across pages, to the last record.
+    const std::pair<const char*, std::pair<PRUint32, PRUint32>> runs[] = {
+        {"d", {2, 9}}, {"a", {0, 1}}, {"c", {2, 2}}, {"f", {10, 11}}, {"g", {11, 11}}};
+    for (const auto& run : runs) {
+      PRUint32 first = kNone, end = kNone;
+      ASSERT_EQ(0, table->LookupTextRun(run.first, &first, &end)) << run.first;
+      EXPECT_EQ(run.second, std::make_pair(first, end)) << run.first;
+    }
     table->Release();
   }
 }

@@ -82,12 +82,16 @@ int UnitedDocuments(const std::vector<ZTCursor*>& owners, ZTCursor** ppOut) {
     return SortedDistinct(&values, ppOut);
   }
   std::vector<PRUint32> bits(top / 32 + 1, 0);
+  PRUint32 count = 0;  // the bits newly set
   for (ZTCursor* list : owners) {
     const PRUint32* values = list->GetArray();
-    for (PRUint32 i = 0; i < list->GetCount(); ++i) bits[values[i] >> 5] |= 1u << (values[i] & 31);
+    for (PRUint32 i = 0; i < list->GetCount(); ++i) {
+      PRUint32& word = bits[values[i] >> 5];
+      const PRUint32 bit = 1u << (values[i] & 31);
+      count += (word & bit) == 0;
+      word |= bit;
+    }
   }
-  PRUint32 count = 0;
-  for (PRUint32 word : bits) count += __builtin_popcount(word);
   return NewCursor(
       count,
       [&bits](PRUint32* out) {
