@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "tools/zt/cli/ztCommands.h"
 #include "tools/zt/cli/ztTool.h"
@@ -48,15 +49,18 @@ int ztLookupCommand(int argc, char** argv) {
   std::vector<ZTWorkHeadword> hits;
   rc = work.Lookup(line.m_positional[1], mode, line.Has("--case-sensitive"), limit, &hits);
   if (rc) return ztTool::Fail("could not look up " + line.m_positional[1], rc, json);
+  std::vector<std::string> ids(hits.size());
+  for (size_t i = 0; rc == 0 && i < hits.size(); ++i) rc = work.ArticleId(hits[i].m_uFile, &ids[i]);
+  if (rc) return ztTool::Fail("could not look up " + line.m_positional[1], rc, json);
   if (json) {
     nlohmann::json out = nlohmann::json::array();
-    for (const ZTWorkHeadword& hit : hits) {
-      out.push_back({{"id", hit.m_id}, {"headword", hit.m_headword}});
+    for (size_t i = 0; i < hits.size(); ++i) {
+      out.push_back({{"id", ids[i]}, {"headword", hits[i].m_headword}});
     }
     std::printf("%s\n", out.dump().c_str());
   } else {
-    for (const ZTWorkHeadword& hit : hits) {
-      std::printf("%s\t%s\n", hit.m_headword.c_str(), hit.m_id.c_str());
+    for (size_t i = 0; i < hits.size(); ++i) {
+      std::printf("%s\t%s\n", hits[i].m_headword.c_str(), ids[i].c_str());
     }
   }
   return kZtExitOk;

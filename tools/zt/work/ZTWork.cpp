@@ -228,11 +228,7 @@ int ZTWork::AddHeadword(PRUint32 word, const std::string& headword,
   if (rc == ZT_OK) rc = ztLinkedValues(record, m_pEntryField, m_pFileField, &files);
   if (rc == ZT_OK) rc = files->ComputeCursorForm();
   for (PRUint32 k = 0; rc == ZT_OK && k < files->GetCount(); ++k) {
-    ZTWorkHeadword hit;
-    hit.m_headword = headword;
-    hit.m_uFile = files->GetArray()[k];
-    rc = ArticleId(hit.m_uFile, &hit.m_id);
-    if (rc == ZT_OK) pOut->push_back(hit);
+    pOut->push_back({headword, files->GetArray()[k]});
   }
   ztRelease(files);
   ztRelease(record);

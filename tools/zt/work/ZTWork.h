@@ -23,9 +23,8 @@ class ZTWildCardWordList;
 class ztIStringSimplifier;
 
 struct ZTWorkHeadword {
-  std::string m_id;        // the entry's identifier
   std::string m_headword;  // the spelling found
-  PRUint32 m_uFile = 0;    // the article's file record
+  PRUint32 m_uFile = 0;    // the article's file record (ArticleId names its entry)
 };
 
 struct ZTWorkHit {
@@ -57,6 +56,8 @@ class ZTWork : public ZTTextFile {
   // most limit of them.
   int Lookup(const std::string& word, Mode mode, bool caseSensitive, PRUint32 limit,
              std::vector<ZTWorkHeadword>* pOut);
+  // The identifier of the entry whose article is file record file.
+  int ArticleId(PRUint32 file, std::string* pId);
   // The best limit documents of query, by descending score; *puTotal the number found.
   int Search(const std::string& query, PRUint32 limit, PRUint32* puTotal,
              std::vector<ZTWorkHit>* pOut);
@@ -79,7 +80,6 @@ class ZTWork : public ZTTextFile {
   int WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut);
   int WordText(PRUint32 word, std::string* pText);
   int AddHeadword(PRUint32 word, const std::string& headword, std::vector<ZTWorkHeadword>* pOut);
-  int ArticleId(PRUint32 file, std::string* pId);
   int Positions(const std::string& query, PRUint32 file, ZTCursor** ppOut);
   int Highlight(PRUint32 file, ZTCursor* positions, std::string* pHtml);
   int Hit(ZTIndexResult* result, PRUint32 document, PRUint32 score, ZTWorkHit* pHit);

@@ -55,7 +55,9 @@ class ZTWorkTest : public ::testing::Test {
     if (rc) return "rc=" + std::to_string(rc);
     std::string text;
     for (const ZTWorkHeadword& hit : hits) {
-      text += (text.empty() ? "" : " ") + hit.m_headword + "=" + hit.m_id;
+      std::string id;
+      EXPECT_EQ(m_work.ArticleId(hit.m_uFile, &id), 0);
+      text += (text.empty() ? "" : " ") + hit.m_headword + "=" + id;
     }
     return text;
   }
