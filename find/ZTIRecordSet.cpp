@@ -45,6 +45,12 @@ int ZTIRecordSet::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 co
   return ZT_OK;
 }
 
+int ZTIRecordSet::ExtractLinkRange(ZTIField*, PRUint32, PRUint32, ZTIRecordSet** ppLinked,
+                                   PRUint32*, PRUint32*) {
+  if (ppLinked) *ppLinked = nullptr;
+  return ZT_E_UNSUPPORTED;
+}
+
 namespace {
 
 // The derivation of modes 2 to 4 from mode 1. Probe supplies the back-end's own search

@@ -52,6 +52,11 @@ class ZTFIND_API ZTIRecordSet : public ZTRefCount {
   // first + count - 1. This one asks each record; back-ends that can read them in one go do.
   virtual int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                                 ZTCursor** ppCursor);
+  // When the links of records first to first + count - 1 follow each other in the linked
+  // record set: that set (one reference) and the range they cover together. 15 when the
+  // record set cannot tell (this one never can).
+  virtual int ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint32 count,
+                               ZTIRecordSet** ppLinked, PRUint32* puFirst, PRUint32* puCount);
   // In place; 10 from a set whose records cannot be reordered.
   virtual int Filter(ZTIRecordFilter* filter) = 0;
   virtual int Merge(ZTIRecordSet* other, ztfOperator op, ZTIRecordComparator* comparator,

@@ -128,6 +128,25 @@ int ztResolveRSUNum(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* field, 
   return rc;
 }
 
+namespace {
+
+// The values of the one range that the links of a run of records cover, added to lists; 15
+// when the record set cannot tell such a range.
+int RunValues(ZTCursor* run, ZTIRecordSet* recordSet, ZTIField* linkField, ZTIField* targetField,
+              CursorList* pLists) {
+  ZTIRecordSet* linked = nullptr;
+  PRUint32 first = 0, count = 0;
+  ZTCursor* values = nullptr;
+  int rc = recordSet->ExtractLinkRange(linkField, run->GetArray()[0], run->GetCount(), &linked,
+                                       &first, &count);
+  if (rc == ZT_OK) rc = linked->ExtractCursor(targetField, first, count, &values);
+  if (rc == ZT_OK) pLists->Add(values);
+  ztRelease(linked);
+  return rc;
+}
+
+}  // namespace
+
 int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkField,
                     ZTIField* targetField, int bKeepOrder, int* piStop, ZTCursor** ppOut) {
   if (!ppOut) return ZTError(ZT_E_NULLOUT, "[ztResolveRSLink] null out-pointer");
@@ -138,7 +157,14 @@ int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkFie
   const PRUint32 n = cursor->GetCount();
   CursorList lists(n);
   if (!lists.IsValid()) return ZTError(ZT_E_NOMEM, "[ztResolveRSLink] Cannot allocate memory");
-  for (PRUint32 i = 0; i < n; ++i) {
+  // Consecutive records whose links follow each other lead to one range of the linked set (a
+  // single record is read as it is).
+  const bool run = n > 1 && ztIsRun(cursor->GetArray(), n);
+  if (run && (rc = Stopped(piStop, "ztResolveRSLink")) != ZT_OK) return rc;
+  rc = run ? RunValues(cursor, recordSet, linkField, targetField, &lists) : ZT_E_UNSUPPORTED;
+  const bool oneRange = rc == ZT_OK;
+  if (rc != ZT_OK && rc != ZT_E_UNSUPPORTED) return rc;
+  for (PRUint32 i = 0; !oneRange && i < n; ++i) {
     ZTCursor* values = nullptr;
     if ((rc = Stopped(piStop, "ztResolveRSLink")) != ZT_OK ||
         (rc = LinkedValues(recordSet, cursor->GetArray()[i], linkField, targetField, bKeepOrder,

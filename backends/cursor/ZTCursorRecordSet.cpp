@@ -199,6 +199,19 @@ int ZTCursorRecordSet::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint
   return ZTIRecordSet::ExtractLinkCounts(field, first, count, ppCursor);
 }
 
+int ZTCursorRecordSet::ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint32 count,
+                                        ZTIRecordSet** ppLinked, PRUint32* puFirst,
+                                        PRUint32* puCount) {
+  if (!ppLinked) return NullOut("ExtractLinkRange");
+  *ppLinked = nullptr;
+  int rc = ListForm();
+  if (rc == ZT_OK) rc = CheckRange(first, count, "ExtractLinkRange");
+  if (rc != ZT_OK) return rc;
+  const PRUint32* records = m_pCursor->GetArray() + first;
+  if (!ztIsRun(records, count)) return ZT_E_UNSUPPORTED;
+  return m_pRecordSet->ExtractLinkRange(field, records[0], count, ppLinked, puFirst, puCount);
+}
+
 int ZTCursorRecordSet::Filter(ZTIRecordFilter* filter) {
   if (!filter) return ZTError(ZT_E_INVALID, "[ZTCursorRecordSet::Filter] null filter");
   int rc = ListForm();

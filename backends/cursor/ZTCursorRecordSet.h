@@ -33,6 +33,8 @@ class ZT_EXPORT ZTCursorRecordSet : public ZTIRecordSet {
   // A run of consecutive records is asked of the parent in one go.
   int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                         ZTCursor** ppCursor) override;
+  int ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint32 count, ZTIRecordSet** ppLinked,
+                       PRUint32* puFirst, PRUint32* puCount) override;
   int Filter(ZTIRecordFilter* filter) override;
   // other must be a cursor record set over the same kind of records (else 10); its speeders
   // are kept alive by this set from then on.

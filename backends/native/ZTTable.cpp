@@ -291,6 +291,49 @@ int ZTTable::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                        ppCursor);
 }
 
+int ZTTable::ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint32 count,
+                              ZTIRecordSet** ppLinked, PRUint32* puFirst, PRUint32* puCount) {
+  if (!ppLinked || !puFirst || !puCount) return ZT_E_NULLOUT;
+  *ppLinked = nullptr;
+  ZTField* native = ztNativeField(field);
+  if (!native || native->GetType() != ftLink || native->HasCount() || count == 0) {
+    return ZT_E_UNSUPPORTED;
+  }
+  if (CheckRange(first, count)) {
+    return ZTError(ZT_NATIVE_E_TABLE, "[ZTTable::ExtractLinkRange] Invalid record boundaries");
+  }
+  ZTIRecord* head = nullptr;
+  ZTIRecord* after = nullptr;
+  ZTIRecordSet* linked = nullptr;
+  ZTIRecordSet* again = nullptr;
+  PRUint32 start = 0, end = 0, length = 0;
+  int rc = GetRecord(first, &head);
+  if (!rc) rc = head->GetLinkFieldRange(field, &linked, &start, &length);
+  if (!rc && first + count == m_uCount) {
+    rc = linked->GetCount(&end);
+  } else if (!rc) {
+    rc = GetRecord(first + count, &after);
+    if (!rc) rc = after->GetLinkFieldRange(field, &again, &end, &length);
+  }
+  if (!rc && end < start) {
+    rc = ZTError(ZT_NATIVE_E_RECORD,
+                 "[ZTTable::ExtractLinkRange] The links of records %u to %u would end before they "
+                 "start (%u < %u)",
+                 first, first + count - 1, end, start);
+  }
+  ztRelease(again);
+  ztRelease(after);
+  ztRelease(head);
+  if (rc) {
+    ztRelease(linked);
+    return rc;
+  }
+  *ppLinked = linked;
+  *puFirst = start;
+  *puCount = end - start;
+  return ZT_OK;
+}
+
 int ZTTable::Filter(ZTIRecordFilter*) {
   return ZT_E_FAILED;
 }

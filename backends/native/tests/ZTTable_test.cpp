@@ -364,6 +364,21 @@ TEST(ZTTable, LinkFieldsReachRangesOfASiblingTable) {
     cursor->Release();
     range->Release();
     EXPECT_EQ(ZT_NATIVE_E_TABLE, words->ExtractLinkCounts(link, 2, 2, &cursor));
+    // Without COUNT consecutive links cover one range: to the next record's, or to the end.
+    for (const auto& run : {std::make_pair(0u, 2u), std::make_pair(1u, 2u)}) {
+      ZTIRecordSet* sibling = nullptr;
+      PRUint32 first = 0, covered = 0;
+      const int rc =
+          words->ExtractLinkRange(link, run.first, run.second, &sibling, &first, &covered);
+      if (countType) {
+        EXPECT_EQ(ZT_E_UNSUPPORTED, rc);
+        continue;
+      }
+      ASSERT_EQ(0, rc);
+      EXPECT_EQ(firsts[run.first], first);
+      EXPECT_EQ(counts[run.first] + counts[run.first + 1], covered);
+      sibling->Release();
+    }
     ZTIRecordSet* target = nullptr;
     ASSERT_EQ(0, link->GetLinkSubRecordSet(&target));
     PRUint32 total = 0;
@@ -398,6 +413,10 @@ TEST(ZTTable, ALinkEndingBeforeItStartsIsRefused) {
   EXPECT_EQ(nullptr, cursor);
   ASSERT_EQ(0, words->ExtractLinkCounts(link, 1, 1, &cursor));
   EXPECT_EQ(6u, cursor->GetArray()[0]);  // to the end of the six occurrences
+  ZTIRecordSet* linked = nullptr;
+  PRUint32 first = 0;
+  EXPECT_EQ(ZT_NATIVE_E_RECORD, words->ExtractLinkRange(link, 0, 1, &linked, &first, &count));
+  EXPECT_EQ(nullptr, linked);
   cursor->Release();
   record->Release();
   link->Release();
