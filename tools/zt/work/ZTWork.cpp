@@ -202,8 +202,14 @@ int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWork
     rc = WordText(texts.back().second, &texts.back().first);
   }
   if (!m_bSortedHeadwords) std::sort(texts.begin(), texts.end());
-  for (size_t i = 0; rc == ZT_OK && i < texts.size() && pOut->size() < limit; ++i) {
-    rc = AddHeadword(texts[i].second, texts[i].first, pOut);
+  for (size_t i = 0; rc == ZT_OK && i < texts.size() && pOut->size() < limit;) {
+    size_t n = 1;  // consecutive words, no more of them than headwords still wanted
+    while (i + n < texts.size() && n < limit - pOut->size() &&
+           texts[i + n].second == texts[i].second + n) {
+      ++n;
+    }
+    rc = AddHeadwords(texts, i, static_cast<PRUint32>(n), pOut);
+    i += n;
   }
   if (pOut->size() > limit) pOut->resize(limit);
   return rc;
@@ -216,6 +222,39 @@ int ZTWork::WordText(PRUint32 word, std::string* pText) {
   if (rc == ZT_OK) rc = record->GetDataFieldValue(m_pWordField, &text);
   if (rc == ZT_OK) *pText = TextOf(text);
   ztRelease(record);
+  return rc;
+}
+
+// The headwords of n consecutive words, from texts[at] on: their entries are read in one go
+// when the word table tells the range their links cover.
+int ZTWork::AddHeadwords(const std::vector<std::pair<std::string, PRUint32>>& texts, size_t at,
+                         PRUint32 n, std::vector<ZTWorkHeadword>* pOut) {
+  ZTIRecordSet* linked = nullptr;
+  ZTCursor* counts = nullptr;
+  ZTCursor* files = nullptr;
+  PRUint32 first = 0, count = 0;
+  const PRUint32 word = texts[at].second;
+  int rc = n > 1 ? m_pWordTable->ExtractLinkRange(m_pEntryField, word, n, &linked, &first, &count)
+                 : ZT_E_UNSUPPORTED;
+  if (rc == ZT_E_UNSUPPORTED) {
+    rc = ZT_OK;
+    for (PRUint32 k = 0; rc == ZT_OK && k < n; ++k) {
+      rc = AddHeadword(texts[at + k].second, texts[at + k].first, pOut);
+    }
+  } else {
+    if (rc == ZT_OK) rc = m_pWordTable->ExtractLinkCounts(m_pEntryField, word, n, &counts);
+    if (rc == ZT_OK) rc = linked->ExtractCursor(m_pFileField, first, count, &files);
+    if (rc == ZT_OK) rc = counts->ComputeCursorForm();
+    if (rc == ZT_OK) rc = files->ComputeCursorForm();
+    for (PRUint32 k = 0, next = 0; rc == ZT_OK && k < n; ++k) {
+      for (PRUint32 c = 0; c < counts->GetArray()[k] && next < files->GetCount(); ++c) {
+        pOut->push_back({texts[at + k].first, files->GetArray()[next++]});
+      }
+    }
+  }
+  ztRelease(files);
+  ztRelease(counts);
+  ztRelease(linked);
   return rc;
 }
 

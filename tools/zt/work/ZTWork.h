@@ -79,6 +79,8 @@ class ZTWork : public ZTTextFile {
                 ZTCursor** ppWords);
   int WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut);
   int WordText(PRUint32 word, std::string* pText);
+  int AddHeadwords(const std::vector<std::pair<std::string, PRUint32>>& texts, size_t at,
+                   PRUint32 n, std::vector<ZTWorkHeadword>* pOut);
   int AddHeadword(PRUint32 word, const std::string& headword, std::vector<ZTWorkHeadword>* pOut);
   int Positions(const std::string& query, PRUint32 file, ZTCursor** ppOut);
   int Highlight(PRUint32 file, ZTCursor* positions, std::string* pHtml);
