@@ -209,11 +209,16 @@ int ZTIRecordSet::LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* pu
   if (!key || !puFirst || !puEnd) {
     return ZTError(ZT_E_INVALID, "[ZTIRecordSet::LookupTextRun] null argument");
   }
-  PRUint32 before = 0, count = 0;
+  PRUint32 before = 0;
   int rc = LookupTextImp(key, ztfLookupBefore, &before);
   if (rc != ZT_OK && rc != ZT_E_NOTFOUND) return rc;
   *puFirst = *puEnd = rc == ZT_E_NOTFOUND ? 0 : before + 1;
-  rc = GetCount(&count);
+  return ExtendTextRun(key, puEnd);
+}
+
+int ZTIRecordSet::ExtendTextRun(const char* key, PRUint32* puEnd) {
+  PRUint32 count = 0;
+  int rc = GetCount(&count);
   for (bool equal = true; rc == ZT_OK && equal && *puEnd < count;) {
     rc = TextKeyEquals(*puEnd, key, &equal);
     if (rc == ZT_OK && equal) ++*puEnd;

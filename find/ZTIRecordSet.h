@@ -41,7 +41,7 @@ class ZTFIND_API ZTIRecordSet : public ZTRefCount {
   virtual int TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual);
   // [*puFirst, *puEnd): the records whose text key equals key, after the before search; an
   // empty range where key would go when none does.
-  int LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd);
+  virtual int LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd);
 
   // Records first to first + count - 1 as a new record set.
   virtual int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) = 0;
@@ -68,6 +68,10 @@ class ZTFIND_API ZTIRecordSet : public ZTRefCount {
                          int bConsiderRank, ZTIRecordSet** ppOut) = 0;
   virtual int SortToNew(ZTIRecordComparator* comparator, int bConsiderRank,
                         ZTIRecordSet** ppOut) = 0;
+
+ protected:
+  // Moves *puEnd past the records from *puEnd on whose text key equals key.
+  int ExtendTextRun(const char* key, PRUint32* puEnd);
 };
 
 #endif  // FIND_ZTIRECORDSET_H_

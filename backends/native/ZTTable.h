@@ -27,6 +27,8 @@ class ZTNATIVE_API ZTTable : public ZTRecordSet {
   int GetLookupField(ZTIField** ppField) override;
   // In place, with the order of the table's own searches.
   int TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual) override;
+  // The run within the page the search ends in, then on record by record.
+  int LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd) override;
   int GetSubRecordSet(PRUint32 first, PRUint32 count, ZTIRecordSet** ppRecordSet) override;
   int ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 count, ZTCursor** ppCursor) override;
   // Reads the range (and the successor of its last record) in one go.

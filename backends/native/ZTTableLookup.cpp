@@ -192,3 +192,35 @@ int ZTTable::TextKeyEquals(PRUint32 uRecord, const char* key, bool* pbEqual) {
   m_pRecordFile->Unload();
   return rc;
 }
+
+int ZTTable::LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd) {
+  if (!key || !puFirst || !puEnd || !m_bValid || !m_pLCFile || !m_pLookupField ||
+      m_pLookupField->GetType() != ftData) {
+    return ZTRecordSet::LookupTextRun(key, puFirst, puEnd);  // which tells what is wrong
+  }
+  const PRUint32 size = m_pRecordFile->GetPageSize();
+  PRInt32 page = -1;
+  int rc = m_pLCFile->FindPageBefore(key, ZTLCFile::kText, &page);
+  if (rc == ZT_NATIVE_E_LCOUTSIDE) {
+    // Before every page, or beyond the keys of a page: the run starts on the next one.
+    const bool lastLine =
+        page >= 0 && static_cast<PRUint32>(page) + 1 == m_pLCFile->GetEntryCount();
+    *puFirst = *puEnd = page < 0 ? 0 : (lastLine ? m_uCount : (page + 1) * size);
+    return ExtendTextRun(key, puEnd);
+  }
+  if (rc) return ZT_E_FAILED;
+  if ((rc = m_pRecordFile->LoadPage(page)) != ZT_OK) return rc;
+  PreloadKeys(page);
+  const PRUint32 n = RecordsInPage(page);
+  PRUint32 index = 0;
+  rc = SearchPage(key, ZTLCFile::kText, page, false, &index);
+  *puFirst = page * size + index;
+  for (int order = 0; !rc && index < n && order == 0;) {
+    rc = CompareRecord(key, ZTLCFile::kText, page, index, &order);
+    if (!rc && order == 0) ++index;
+  }
+  m_pRecordFile->Unload();
+  *puEnd = page * size + index;
+  if (rc || index < n) return rc;
+  return ExtendTextRun(key, puEnd);  // the run may go on in the next pages
+}

@@ -140,7 +140,8 @@ TEST(ZTTableLookup, BeforeSkipsEveryDuplicateOfTheKey) {
     EXPECT_TRUE(any >= 2 && any <= 8) << any;
     // Runs of equal keys are compared in place, across pages, to the last record.
     const std::pair<const char*, std::pair<PRUint32, PRUint32>> runs[] = {
-        {"d", {2, 9}}, {"a", {0, 1}}, {"c", {2, 2}}, {"f", {10, 11}}, {"g", {11, 11}}};
+        {"d", {2, 9}},   {"a", {0, 1}},   {"c", {2, 2}},
+        {"f", {10, 11}}, {"g", {11, 11}}, {"0", {0, 0}}};
     for (const auto& run : runs) {
       PRUint32 first = kNone, end = kNone;
       ASSERT_EQ(0, table->LookupTextRun(run.first, &first, &end)) << run.first;

@@ -202,6 +202,7 @@ int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWork
     rc = WordText(texts.back().second, &texts.back().first);
   }
   if (!m_bSortedHeadwords) std::sort(texts.begin(), texts.end());
+  pOut->reserve(std::min<size_t>(limit, texts.size()));
   for (size_t i = 0; rc == ZT_OK && i < texts.size() && pOut->size() < limit;) {
     size_t n = 1;  // consecutive words, no more of them than headwords still wanted
     while (i + n < texts.size() && n < limit - pOut->size() &&
