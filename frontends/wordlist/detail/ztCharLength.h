@@ -4,7 +4,14 @@
 
 #include <prtypes.h>
 
+// The length of a character that does not begin with an ASCII byte.
+PRUint32 ztMultiByteCharLength(const char* text);
+
 // 0 for an empty text; a byte that does not begin a valid sequence counts as one character.
-PRUint32 ztCharLength(const char* text);
+inline PRUint32 ztCharLength(const char* text) {
+  const unsigned char first = static_cast<unsigned char>(*text);
+  if (first < 0x80) return first ? 1 : 0;
+  return ztMultiByteCharLength(text);
+}
 
 #endif  // FRONTENDS_WORDLIST_DETAIL_ZTCHARLENGTH_H_
