@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <new>
+#include <vector>
 
 #include "backends/native/ZTNativeErrors.h"
 #include "backends/native/ZTPageFile.h"
@@ -272,14 +273,42 @@ int ZTField::GetLinkCount(const PRUint8* record, const PRUint8* successor, PRUin
   } else if ((rc = m_pOffsetField->GetUNumFieldValue(successor, &end)) != ZT_OK) {
     return rc;
   }
-  if (end < first) {
-    return ZTError(ZT_NATIVE_E_RECORD,
-                   "[ZTRecord::GetLinkFieldCount] The link of record %u would end before it "
-                   "starts (%u < %u)",
-                   id, end, first);
-  }
+  if (end < first) return LinkEndsEarly(id, end, first);
   *puCount = end - first;
   return ZT_OK;
+}
+
+int ZTField::LinkEndsEarly(PRUint32 id, PRUint32 end, PRUint32 first) {
+  return ZTError(ZT_NATIVE_E_RECORD,
+                 "[ZTRecord::GetLinkFieldCount] The link of record %u would end before it starts "
+                 "(%u < %u)",
+                 id, end, first);
+}
+
+int ZTField::GetLinkCounts(const PRUint8* records, PRUint32 size, PRUint32 count, bool successor,
+                           PRUint32 id, PRUint32* values) const {
+  if (count == 0) return ZT_OK;
+  if (m_eType != ftLink || !m_pOffsetField || m_pCountField) {
+    for (PRUint32 i = 0; i < count; ++i, records += size) {
+      const PRUint8* next = i + 1 < count || successor ? records + size : ZT_NO_SUCCESSOR;
+      const int rc = GetLinkCount(records, next, id + i, &values[i]);
+      if (rc) return rc;
+    }
+    return ZT_OK;
+  }
+  // Each link ends where the next one starts: the offsets are read as one column.
+  std::vector<PRUint32> starts(count + 1);
+  int rc = m_pOffsetField->GetUNumFieldValues(records, size, successor ? count + 1 : count,
+                                              starts.data());
+  if (!rc && !successor) {
+    rc = m_pLinked ? m_pLinked->GetCount(&starts[count]) : ZT_E_FAILED;
+    if (rc) return ZTError(rc, "[ZTRecord::GetLinkFieldCount] LIN not initialized.");
+  }
+  for (PRUint32 i = 0; !rc && i < count; ++i) {
+    if (starts[i + 1] < starts[i]) return LinkEndsEarly(id + i, starts[i + 1], starts[i]);
+    values[i] = starts[i + 1] - starts[i];
+  }
+  return rc;
 }
 
 ZTField* ZTField::GetOffsetField() const {

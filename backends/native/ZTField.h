@@ -58,6 +58,11 @@ class ZTNATIVE_API ZTField : public ZTIField {
   // id names the record in messages.
   int GetLinkCount(const PRUint8* record, const PRUint8* successor, PRUint32 id,
                    PRUint32* puCount) const;
+  // The counts of count records laid out size bytes apart from records, numbered from id on;
+  // successor: whether the record after the last follows them (else the last one's link runs
+  // to the end of the linked record set).
+  int GetLinkCounts(const PRUint8* records, PRUint32 size, PRUint32 count, bool successor,
+                    PRUint32 id, PRUint32* values) const;
   // The content file of a pack (counted), or of the pack the record names.
   int GetFile(ZTPageFile** ppFile, PRUint32 pack) const;
   int GetFile(const PRUint8* record, ZTPageFile** ppFile) const;
@@ -79,6 +84,7 @@ class ZTNATIVE_API ZTField : public ZTIField {
   ZTIRecordSet* GetLinkedRecordSet() const { return m_pLinked; }
 
  private:
+  static int LinkEndsEarly(PRUint32 id, PRUint32 end, PRUint32 first);
   // The content file, offset and length of the value of a record.
   int LocateValue(const char* caller, const PRUint8* record, const PRUint8* successor,
                   ZTPageFile** ppFile, PRUint32* puOffset, PRUint32* puLength);

@@ -276,17 +276,11 @@ int ZTTable::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                                ZTCursor** ppCursor) {
   ZTField* native = ztNativeField(field);
   if (!native) return ZTError(ZT_NATIVE_E_RECORD, "[ZTTable::ExtractLinkCounts] Invalid field");
-  const PRUint32 end = m_uCount;
-  const auto fill = [native, first, count, end](const PRUint8* bytes, PRUint32 size,
-                                                PRUint32* values) {
-    int rc = ZT_OK;
-    for (PRUint32 i = 0; i < count && !rc; ++i, bytes += size) {
-      const PRUint8* successor = first + i + 1 < end ? bytes + size : ZT_NO_SUCCESSOR;
-      rc = native->GetLinkCount(bytes, successor, first + i, &values[i]);
-    }
-    return rc;
+  const bool successor = m_bValid && PRUint64(first) + count < m_uCount;
+  const auto fill = [native, first, count, successor](const PRUint8* bytes, PRUint32 size,
+                                                      PRUint32* values) {
+    return native->GetLinkCounts(bytes, size, count, successor, first, values);
   };
-  const bool successor = m_bValid && !native->HasCount() && PRUint64(first) + count < m_uCount;
   return ExtractValues(first, count, successor ? 1 : 0, "ZTTable::ExtractLinkCounts", fill,
                        ppCursor);
 }

@@ -102,6 +102,7 @@ class ZTFINDFEINDEX_API ZTIndex : public ZTTextFile {
   ZTIField* DocIdField() const { return m_pDocIdField; }
   ZTIField* StructureField() const { return m_pStructureField; }
   ZTIField* OccLinkField() const { return m_pOccLinkField; }
+  ZTIField* OccField() const { return m_pOccField; }
 
  private:
   int ConfigureWordList(const char* key, const char* value);

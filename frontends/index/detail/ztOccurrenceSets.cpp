@@ -109,6 +109,46 @@ int UnitedDocuments(const std::vector<ZTCursor*>& owners, ZTCursor** ppOut) {
 ztOccurrenceSets::~ztOccurrenceSets() {
   for (ZTIRecordSet* set : m_sets) set->Release();
   for (ZTCursor* owners : m_owners) ztRelease(owners);
+  for (Links& links : m_links) ztRelease(links.m_pLinked);
+}
+
+int ztOccurrenceSets::LinksOf(ZTIndex* index, PRUint32 k, const Links** ppLinks) const {
+  Links& links = m_links[k];
+  *ppLinks = &links;
+  if (links.m_bRead || !index->OccLinkField()) return ZT_OK;
+  links.m_bRead = true;
+  PRUint32 count = 0, covered = 0;
+  ZTCursor* counts = nullptr;
+  int rc = m_sets[k]->GetCount(&count);
+  if (rc == ZT_OK && count > 1) {
+    rc = m_sets[k]->ExtractLinkRange(index->OccLinkField(), 0, count, &links.m_pLinked,
+                                     &links.m_uFirst, &covered);
+  }
+  if (rc == ZT_OK && links.m_pLinked) {
+    rc = m_sets[k]->ExtractLinkCounts(index->OccLinkField(), 0, count, &counts);
+  }
+  if (rc == ZT_OK && counts) rc = counts->ComputeCursorForm();
+  if (rc == ZT_OK && counts) {
+    links.m_starts.assign(1, 0);
+    for (PRUint32 r = 0; r < count; ++r) {
+      links.m_starts.push_back(links.m_starts.back() + counts->GetArray()[r]);
+    }
+  }
+  ztRelease(counts);
+  // Sets that cannot tell (or tell inconsistently) are read record by record.
+  if (rc == ZT_E_UNSUPPORTED) rc = ZT_OK;
+  if (rc != ZT_OK || links.m_starts.empty() || links.m_starts.back() != covered) {
+    ztRelease(links.m_pLinked);
+    links.m_starts.clear();
+  }
+  return rc;
+}
+
+int ztOccurrenceSets::RecordPositions(ZTIndex* index, const Links& links, PRUint32* puScan,
+                                      ZTCursor** ppOut) const {
+  const PRUint32 r = (*puScan)++;
+  return links.m_pLinked->ExtractCursor(index->OccField(), links.m_uFirst + links.m_starts[r],
+                                        links.m_starts[r + 1] - links.m_starts[r], ppOut);
 }
 
 int ztOccurrenceSets::Owners(ZTIField* docIdField, PRUint32 k, ZTCursor** ppOwners) const {
@@ -183,8 +223,17 @@ int ztOccurrenceSets::Positions(ZTIndex* index, PRUint32 document, ztOccurrenceS
     rc = Owners(index->DocIdField(), static_cast<PRUint32>(k), &owners);
     // Most sets of a word with many forms lack the document: skip them without a cursor.
     if (rc != ZT_OK || !Seek(owners, document, scan)) continue;
-    rc = index->BuildOccurrenceList(m_sets[k], owners->GetArray(), scan, owners->GetCount(),
-                                    document, &positions);
+    const Links* links = nullptr;
+    rc = LinksOf(index, static_cast<PRUint32>(k), &links);
+    // A document's one record of the set (the usual case) is read from the known links.
+    const PRUint32 next = *scan + 1;
+    const bool single = next >= owners->GetCount() || owners->GetArray()[next] != document;
+    if (rc == ZT_OK && links->m_pLinked && single) {
+      rc = RecordPositions(index, *links, scan, &positions);
+    } else if (rc == ZT_OK) {
+      rc = index->BuildOccurrenceList(m_sets[k], owners->GetArray(), scan, owners->GetCount(),
+                                      document, &positions);
+    }
     if (rc == ZT_OK) rc = Pool(positions, ppOut);
     ztRelease(positions);
   }

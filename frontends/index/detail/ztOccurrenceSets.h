@@ -27,6 +27,7 @@ class ztOccurrenceSets {
   void Adopt(ZTIRecordSet* set) {
     m_sets.push_back(set);
     m_owners.push_back(nullptr);
+    m_links.emplace_back();
   }
   PRUint32 GetSetCount() const { return static_cast<PRUint32>(m_sets.size()); }
   ZTIRecordSet* GetSet(PRUint32 k) const { return m_sets[k]; }
@@ -46,8 +47,24 @@ class ztOccurrenceSets {
   int Positions(ZTIndex* index, PRUint32 document, ztOccurrenceScan* pScan, ZTCursor** ppOut) const;
 
  private:
+  // Where the occurrences of each record of a set lie in the occurrence table, when the links
+  // of its records follow each other: record r's are m_starts[r] to m_starts[r + 1] from
+  // m_uFirst on in m_pLinked (null when they do not, or before they are read).
+  struct Links {
+    bool m_bRead = false;
+    ZTIRecordSet* m_pLinked = nullptr;
+    PRUint32 m_uFirst = 0;
+    std::vector<PRUint32> m_starts;
+  };
+
+  // The links of set k, read on the first call.
+  int LinksOf(ZTIndex* index, PRUint32 k, const Links** ppLinks) const;
+  // The positions of the one record r of set k (links known), the scan moved past it.
+  int RecordPositions(ZTIndex* index, const Links& links, PRUint32* puScan, ZTCursor** ppOut) const;
+
   std::vector<ZTIRecordSet*> m_sets;
   mutable std::vector<ZTCursor*> m_owners;  // one per set, null until read
+  mutable std::vector<Links> m_links;       // one per set
 };
 
 #endif  // FRONTENDS_INDEX_DETAIL_ZTOCCURRENCESETS_H_
