@@ -13,6 +13,8 @@ namespace {
 
 // Bitmap words any union may use, however few its documents.
 const size_t kSmallBitmap = 1024;
+// Sets few enough to be merged one after the other.
+const size_t kFewSets = 4;
 
 // Replaces *ppTotal by part when it is the first, else merges part into it (union).
 int Pool(ZTCursor* part, ZTCursor** ppTotal) {
@@ -54,18 +56,17 @@ int UniqueDocuments(ZTCursor* owners, ZTCursor** ppOut) {
       ppOut);
 }
 
-// A new cursor of the distinct values of values, ascending.
-int SortedDistinct(std::vector<PRUint32>* values, ZTCursor** ppOut) {
-  std::sort(values->begin(), values->end());
+// A new cursor of the distinct values of values (ascending).
+int Distinct(std::vector<PRUint32>* values, ZTCursor** ppOut) {
   values->erase(std::unique(values->begin(), values->end()), values->end());
   return NewCursor(
       static_cast<PRUint32>(values->size()),
       [values](PRUint32* out) { std::copy(values->begin(), values->end(), out); }, ppOut);
 }
 
-// The documents of several sets (each owners cursor ascending), each once: marked in a bitmap
-// of the documents, then read back in order; sorted instead when the documents are so few
-// and far apart that the bitmap would be mostly empty.
+// The documents of several sets (each owners cursor ascending), each once: merged when the sets
+// are few; otherwise marked in a bitmap of the documents, then read back in order, or sorted
+// when the documents are so few and far apart that the bitmap would be mostly empty.
 int UnitedDocuments(const std::vector<ZTCursor*>& owners, ZTCursor** ppOut) {
   PRUint32 top = 0;
   size_t total = 0;
@@ -73,13 +74,20 @@ int UnitedDocuments(const std::vector<ZTCursor*>& owners, ZTCursor** ppOut) {
     total += list->GetCount();
     if (list->GetCount()) top = std::max(top, list->GetArray()[list->GetCount() - 1]);
   }
-  if (top / 32 > 4 * total + kSmallBitmap) {
+  const bool sparse = top / 32 > 4 * total + kSmallBitmap;
+  if (sparse || owners.size() <= kFewSets) {
+    // A few lists are merged as they come; many sparse ones sorted together.
     std::vector<PRUint32> values;
     values.reserve(total);
     for (ZTCursor* list : owners) {
+      const ptrdiff_t middle = static_cast<ptrdiff_t>(values.size());
       values.insert(values.end(), list->GetArray(), list->GetArray() + list->GetCount());
+      if (owners.size() <= kFewSets) {
+        std::inplace_merge(values.begin(), values.begin() + middle, values.end());
+      }
     }
-    return SortedDistinct(&values, ppOut);
+    if (owners.size() > kFewSets) std::sort(values.begin(), values.end());
+    return Distinct(&values, ppOut);
   }
   std::vector<PRUint32> bits(top / 32 + 1, 0);
   PRUint32 count = 0;  // the bits newly set
