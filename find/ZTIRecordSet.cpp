@@ -45,6 +45,24 @@ int ZTIRecordSet::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 co
   return ZT_OK;
 }
 
+int ZTIRecordSet::VisitDataValues(ZTIField* field, PRUint32 first, PRUint32 count,
+                                  ZTIDataValueVisitor* visitor) {
+  if (!field || !visitor) {
+    return ZTError(ZT_E_INVALID, "[ZTIRecordSet::VisitDataValues] null argument");
+  }
+  int rc = ZT_OK;
+  for (PRUint32 i = 0; rc == ZT_OK && i < count; ++i) {
+    ZTIRecord* record = nullptr;
+    ZTBinary* value = nullptr;
+    rc = GetRecord(first + i, &record);
+    if (rc == ZT_OK) rc = record->GetDataFieldValue(field, &value);
+    if (rc == ZT_OK) rc = visitor->VisitDataValue(first + i, value->GetData(), value->GetLength());
+    ztRelease(value);
+    ztRelease(record);
+  }
+  return rc;
+}
+
 int ZTIRecordSet::ExtractLinkRange(ZTIField*, PRUint32, PRUint32, ZTIRecordSet** ppLinked,
                                    PRUint32*, PRUint32*) {
   if (ppLinked) *ppLinked = nullptr;

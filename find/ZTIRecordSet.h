@@ -14,6 +14,15 @@ class ZTIRecord;
 class ZTIRecordComparator;
 class ZTIRecordFilter;
 
+// Receives the values of a DATA field over a range of records (ZTIRecordSet::VisitDataValues).
+class ZTFIND_API ZTIDataValueVisitor {
+ public:
+  virtual ~ZTIDataValueVisitor() = default;
+  // value: length bytes (null when empty), valid during the call only, which must not read the
+  // record set; a non-zero code stops the visit and is its result.
+  virtual int VisitDataValue(PRUint32 uRecord, const PRUint8* value, PRUint32 length) = 0;
+};
+
 class ZTFIND_API ZTIRecordSet : public ZTRefCount {
  public:
   ZT_DECLARE_ZTIID
@@ -52,6 +61,10 @@ class ZTFIND_API ZTIRecordSet : public ZTRefCount {
   // first + count - 1. This one asks each record; back-ends that can read them in one go do.
   virtual int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                                 ZTCursor** ppCursor);
+  // Calls visitor with the value of the DATA field of records first to first + count - 1 in
+  // turn. This one reads each record's value; back-ends that can lend them in place do.
+  virtual int VisitDataValues(ZTIField* field, PRUint32 first, PRUint32 count,
+                              ZTIDataValueVisitor* visitor);
   // When the links of records first to first + count - 1 follow each other in the linked
   // record set: that set (one reference) and the range they cover together. 15 when the
   // record set cannot tell (this one never can).

@@ -285,6 +285,32 @@ int ZTTable::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                        ppCursor);
 }
 
+int ZTTable::VisitDataValues(ZTIField* field, PRUint32 first, PRUint32 count,
+                             ZTIDataValueVisitor* visitor) {
+  ZTField* native = ztNativeField(field);
+  if (!native || native->GetType() != ftData || !visitor) {
+    return ZTRecordSet::VisitDataValues(field, first, count, visitor);  // which tells what is wrong
+  }
+  if (CheckRange(first, count)) {
+    return ZTError(ZT_NATIVE_E_TABLE, "[ZTTable::VisitDataValues] Invalid record boundaries");
+  }
+  // The successor of the last record ends its value.
+  const bool successor = PRUint64(first) + count < m_uCount;
+  int rc = m_pRecordFile->LoadRecord(first, successor ? count + 1 : count);
+  const PRUint8* bytes = rc ? nullptr : m_pRecordFile->GetBufferPtr();
+  const PRUint32 size = m_pRecordFile->GetRecordSize();
+  for (PRUint32 i = 0; bytes && !rc && i < count; ++i, bytes += size) {
+    const PRUint8* next = i + 1 < count || successor ? bytes + size : ZT_NO_SUCCESSOR;
+    rc = native->ReadDataFieldValue(bytes, next,
+                                    [visitor, first, i](const PRUint8* value, PRUint32 length) {
+                                      return visitor->VisitDataValue(first + i, value, length);
+                                    });
+  }
+  if (!rc && count && !bytes) rc = ZT_E_FAILED;
+  m_pRecordFile->Unload();
+  return rc;
+}
+
 int ZTTable::ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint32 count,
                               ZTIRecordSet** ppLinked, PRUint32* puFirst, PRUint32* puCount) {
   if (!ppLinked || !puFirst || !puCount) return ZT_E_NULLOUT;

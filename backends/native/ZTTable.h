@@ -34,6 +34,9 @@ class ZTNATIVE_API ZTTable : public ZTRecordSet {
   // Reads the range (and the successor of its last record) in one go.
   int ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                         ZTCursor** ppCursor) override;
+  // The values where their content files hold them.
+  int VisitDataValues(ZTIField* field, PRUint32 first, PRUint32 count,
+                      ZTIDataValueVisitor* visitor) override;
   // Links without COUNT follow each other: from the first record's to its successor's.
   int ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint32 count, ZTIRecordSet** ppLinked,
                        PRUint32* puFirst, PRUint32* puCount) override;

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "core/ZTErrors.h"
+#include "testing/find/ztMemoryField.h"
 #include "testing/find/ztMemoryRecordSet.h"
 
 namespace {
@@ -91,6 +93,26 @@ TEST_P(DerivedLookup, SkipsRunsOfEqualKeys) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, DerivedLookup, testing::Values(kText, kUNum, kSNum));
+
+// The values one record after the other, through each record.
+TEST(ZTIRecordSetTest, VisitDataValuesReadsEachRecord) {
+  struct Texts : ZTIDataValueVisitor {
+    int VisitDataValue(PRUint32 uRecord, const PRUint8* value, PRUint32 length) override {
+      text += std::to_string(uRecord) + ":" +
+              std::string(reinterpret_cast<const char*>(value),
+                          strnlen(reinterpret_cast<const char*>(value), length)) +
+              " ";
+      return ZT_OK;
+    }
+    std::string text;
+  } texts;
+  ztMemoryRecordSet* rs = MakeSet(kText, {10, 20, 30});
+  ASSERT_EQ(rs->VisitDataValues(rs->Field("t"), 1, 2, &texts), ZT_OK);
+  EXPECT_EQ(texts.text, "1:20 2:30 ");
+  EXPECT_NE(rs->VisitDataValues(rs->Field("t"), 2, 2, &texts), ZT_OK);
+  EXPECT_EQ(rs->VisitDataValues(nullptr, 0, 1, &texts), ZT_E_INVALID);
+  rs->Release();
+}
 
 TEST(ZTIRecordSetTest, TextRunsAreTheRecordsOfEqualKeys) {
   ztMemoryRecordSet* rs = MakeSet(kText, {10, 20, 20, 20, 30, 30});

@@ -16,6 +16,7 @@ class ZTIFldCollection;
 class ZTIRecordFilter;
 class ZTIRecordSet;
 class ztIStringSimplifier;
+class ztKeyTextFilter;
 
 class ZTFINDFEWORDLIST_API ZTWordList : public ZTTextFile {
  public:
@@ -77,7 +78,7 @@ class ZTFINDFEWORDLIST_API ZTWordList : public ZTTextFile {
   ZTIField* GetSimplifiedKeyField(int mode, ztIStringSimplifier* simplifier);
   // GetWords, with keyFilter (may be null) keeping the records of the simplified table whose
   // key (forwards) may match before their links are followed.
-  int GetFilteredWords(int mode, int bExactTables, ZTIRecordFilter* keyFilter,
+  int GetFilteredWords(int mode, int bExactTables, ztKeyTextFilter* keyFilter,
                        ZTIRecordFilter* filter, const char* links, const char* key,
                        ZTCursor** ppOut);
 

@@ -9,6 +9,7 @@
 #include "find/ztKeyString.h"
 #include "find/ztResolveRS.h"
 #include "frontends/wordlist/ZTWordList.h"
+#include "frontends/wordlist/detail/ztKeyTextFilter.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ int ZTWordList::GetWords(int mode, int bExactTables, ZTIRecordFilter* filter, co
   return GetFilteredWords(mode, bExactTables, nullptr, filter, links, key, ppOut);
 }
 
-int ZTWordList::GetFilteredWords(int mode, int bExactTables, ZTIRecordFilter* keyFilter,
+int ZTWordList::GetFilteredWords(int mode, int bExactTables, ztKeyTextFilter* keyFilter,
                                  ZTIRecordFilter* filter, const char* links, const char* key,
                                  ZTCursor** ppOut) {
   if (!ppOut || mode < eExact || mode > eEndsWith) {
@@ -89,7 +90,7 @@ int ZTWordList::GetFilteredWords(int mode, int bExactTables, ZTIRecordFilter* ke
   ZTCursor* cursor = nullptr;
   if (rc == ZT_OK) rc = FindRange(search, key, &cursor);
   if (rc == ZT_OK && keyFilter && search.m_bSimplified) {
-    rc = Step(ApplyFilter(keyFilter, search.m_pTable, cursor), cursor, &cursor);
+    rc = keyFilter->FilterCursor(search.m_pTable, &cursor);
   }
   if (rc == ZT_OK) rc = ToLookupRecords(search, &cursor);
   if (rc == ZT_OK && filter)

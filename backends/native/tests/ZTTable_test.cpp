@@ -285,6 +285,53 @@ TEST(ZTTable, ExtractCursorReadsAnUnsignedField) {
   table->Release();
 }
 
+// Collects the texts it is shown (without their NUL), and fails at a given record.
+class TextCollector : public ZTIDataValueVisitor {
+ public:
+  explicit TextCollector(PRUint32 failAt = 0xFFFFFFFF) : m_uFailAt(failAt) {}
+  int VisitDataValue(PRUint32 uRecord, const PRUint8* value, PRUint32 length) override {
+    if (uRecord == m_uFailAt) return ZT_E_FAILED;
+    std::string text(reinterpret_cast<const char*>(value), length);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
+    m_texts.push_back(std::to_string(uRecord) + "=" + text);
+    return ZT_OK;
+  }
+  std::vector<std::string> m_texts;
+
+ private:
+  PRUint32 m_uFailAt;
+};
+
+// Values are lent in place, with COUNT or ended by their successor (the last by its file),
+// plain or compressed across blocks.
+TEST(ZTTable, VisitDataValuesLendsEachValueOfARange) {
+  for (bool withCount : {true, false}) {
+    for (bool compressed : {false, true}) {
+      ztTempDir dir;
+      ztTextTableOptions options;
+      options.m_bWithCount = withCount;
+      options.m_bCompressed = compressed;
+      options.m_uBlockSize = 16;
+      options.m_uPageSize = 4;
+      ZTTable* table = ztOpenTable(ztWriteTextTable(dir, "t", ztNumberedKeys(10), options));
+      ASSERT_NE(nullptr, table);
+      ZTIField* word = FieldOf(table, "WORD");
+      TextCollector tail;
+      ASSERT_EQ(0, table->VisitDataValues(word, 7, 3, &tail));
+      EXPECT_EQ(std::vector<std::string>({"7=k00007", "8=k00008", "9=k00009"}), tail.m_texts);
+      TextCollector middle;
+      ASSERT_EQ(0, table->VisitDataValues(word, 2, 2, &middle));
+      EXPECT_EQ(std::vector<std::string>({"2=k00002", "3=k00003"}), middle.m_texts);
+      TextCollector failing(5);
+      EXPECT_EQ(ZT_E_FAILED, table->VisitDataValues(word, 3, 5, &failing));
+      EXPECT_EQ(2u, failing.m_texts.size());
+      EXPECT_EQ(ZT_NATIVE_E_TABLE, table->VisitDataValues(word, 8, 3, &tail));
+      word->Release();
+      table->Release();
+    }
+  }
+}
+
 // Two sibling tables: words whose LINK field points at ranges of occurrences.
 std::string WriteLinkedTables(const ztTempDir& dir, const char* countType) {
   ZTTableWriter occurrences;

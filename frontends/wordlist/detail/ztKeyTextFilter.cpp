@@ -1,12 +1,17 @@
 #include "frontends/wordlist/detail/ztKeyTextFilter.h"
 
 #include <cstring>
+#include <vector>
 
 #include "core/ZTBinary.h"
 #include "core/ZTErrors.h"
+#include "find/ZTCursor.h"
+#include "find/ZTCursorFilterRecordWrapper.h"
 #include "find/ZTIField.h"
 #include "find/ZTIRecord.h"
+#include "find/ZTIRecordSet.h"
 #include "find/ztKeyString.h"
+#include "find/ztResolveRS.h"
 
 ztKeyTextFilter::ztKeyTextFilter(ZTIField* textField, ZTIRecordFilter* inner, const int* piStop)
     : m_pTextField(textField), m_pInner(inner), m_piStop(piStop) {
@@ -29,15 +34,9 @@ int ztKeyTextFilter::SetRecordSet(ZTIRecordSet* recordSet) {
   return rc;
 }
 
-int ztKeyTextFilter::CheckRecord(ZTIRecord* record, int* pbKeep) {
-  *pbKeep = 0;
-  if (m_piStop && *m_piStop) return ZT_E_STOPPED;
-  ZTBinary* value = nullptr;
-  int rc = record->GetDataFieldValue(m_pTextField, &value);
-  if (rc != ZT_OK) return rc;
+int ztKeyTextFilter::MatchValue(const PRUint8* value, PRUint32 size, int* pbMatch) {
   // Stored texts end with their NUL and are matched in place; a text without one is copied.
-  const char* text = reinterpret_cast<const char*>(value->GetData());
-  const PRUint32 size = value->GetLength();
+  const char* text = reinterpret_cast<const char*>(value);
   const char* nul = text ? static_cast<const char*>(std::memchr(text, '\0', size)) : nullptr;
   PRUint32 length = nul ? static_cast<PRUint32>(nul - text) : 0;
   if (!nul || m_bReversed) {
@@ -46,8 +45,78 @@ int ztKeyTextFilter::CheckRecord(ZTIRecord* record, int* pbKeep) {
     text = m_text.c_str();
     length = static_cast<PRUint32>(std::strlen(text));
   }
-  rc = MatchKey(text, length, pbKeep);
+  return MatchKey(text, length, pbMatch);
+}
+
+int ztKeyTextFilter::CheckRecord(ZTIRecord* record, int* pbKeep) {
+  *pbKeep = 0;
+  if (m_piStop && *m_piStop) return ZT_E_STOPPED;
+  ZTBinary* value = nullptr;
+  int rc = record->GetDataFieldValue(m_pTextField, &value);
+  if (rc != ZT_OK) return rc;
+  rc = MatchValue(value->GetData(), value->GetLength(), pbKeep);
   value->Release();
   if (rc == ZT_OK && *pbKeep && m_pInner) rc = m_pInner->CheckRecord(record, pbKeep);
   return rc;
+}
+
+// Collects the records whose value matches.
+class ztKeyTextFilter::RunVisitor : public ZTIDataValueVisitor {
+ public:
+  explicit RunVisitor(ztKeyTextFilter* filter) : m_pFilter(filter) {}
+  int VisitDataValue(PRUint32 uRecord, const PRUint8* value, PRUint32 length) override {
+    if (m_pFilter->m_piStop && *m_pFilter->m_piStop) return ZT_E_STOPPED;
+    int match = 0;
+    const int rc = m_pFilter->MatchValue(value, length, &match);
+    if (rc == ZT_OK && match) m_kept.push_back(uRecord);
+    return rc;
+  }
+  std::vector<PRUint32> m_kept;
+
+ private:
+  ztKeyTextFilter* m_pFilter;
+};
+
+int ztKeyTextFilter::FilterRun(ZTIRecordSet* table, PRUint32 first, PRUint32 count,
+                               ZTCursor** ppOut) {
+  RunVisitor visitor(this);
+  int rc = table->VisitDataValues(m_pTextField, first, count, &visitor);
+  std::vector<PRUint32>& kept = visitor.m_kept;
+  size_t out = 0;
+  for (size_t i = 0; rc == ZT_OK && i < kept.size(); ++i) {
+    int keep = 1;
+    if (m_pInner) {
+      ZTIRecord* record = nullptr;
+      rc = table->GetRecord(kept[i], &record);
+      if (rc == ZT_OK) rc = m_pInner->CheckRecord(record, &keep);
+      ztRelease(record);
+    }
+    if (keep) kept[out++] = kept[i];
+  }
+  return rc == ZT_OK ? ZTCursor::_CreateInstance(static_cast<PRUint32>(out), kept.data(), ppOut)
+                     : rc;
+}
+
+int ztKeyTextFilter::FilterCursor(ZTIRecordSet* table, ZTCursor** ppCursor) {
+  int rc = SetRecordSet(table);
+  if (rc == ZT_OK) rc = Reset();
+  if (rc == ZT_OK) rc = (*ppCursor)->ComputeCursorForm();
+  if (rc != ZT_OK) return rc;
+  const PRUint32 count = (*ppCursor)->GetCount();
+  if (count == 0) return ZT_OK;
+  ZTCursor* kept = nullptr;
+  if (ztIsRun((*ppCursor)->GetArray(), count)) {
+    rc = FilterRun(table, (*ppCursor)->GetArray()[0], count, &kept);
+  } else {
+    // Other lists go record by record.
+    ZTCursorFilterRecordWrapper* wrapper = new ZTCursorFilterRecordWrapper();
+    rc = wrapper->SetRecordFilter(this, 1);
+    if (rc == ZT_OK) rc = (*ppCursor)->Filter(wrapper);
+    wrapper->Release();
+    return rc;
+  }
+  if (rc != ZT_OK) return rc;
+  (*ppCursor)->Release();
+  *ppCursor = kept;
+  return ZT_OK;
 }

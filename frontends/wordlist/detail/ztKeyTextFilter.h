@@ -11,6 +11,7 @@
 #include "find/ZTIRecordFilter.h"
 #include "frontends/wordlist/ZTWordListExport.h"
 
+class ZTCursor;
 class ZTIField;
 
 class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
@@ -25,12 +26,22 @@ class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
   int Reset() override;
   int CheckRecord(ZTIRecord* record, int* pbKeep) override;
   int SetRecordSet(ZTIRecordSet* recordSet) override;
+  // The records of *ppCursor (records of table) that the filter keeps, as a new cursor in its
+  // place: a run of records has its keys read in one go.
+  int FilterCursor(ZTIRecordSet* table, ZTCursor** ppCursor);
 
  protected:
   // *pbMatch for the key text (NUL-terminated, length bytes); a non-zero code stops the pass.
   virtual int MatchKey(const char* text, PRUint32 length, int* pbMatch) = 0;
 
  private:
+  class RunVisitor;
+
+  // *pbMatch for a stored value (size bytes, its NUL included when it has one).
+  int MatchValue(const PRUint8* value, PRUint32 size, int* pbMatch);
+  // The records of the run that match, then those the inner filter keeps.
+  int FilterRun(ZTIRecordSet* table, PRUint32 first, PRUint32 count, ZTCursor** ppOut);
+
   ZTIField* m_pTextField;
   ZTIRecordFilter* m_pInner;
   const int* m_piStop;
