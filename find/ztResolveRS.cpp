@@ -1,5 +1,7 @@
 #include "find/ztResolveRS.h"
 
+#include <algorithm>
+
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
 #include "find/ZTIRecord.h"
@@ -19,6 +21,32 @@ int ReadValue(ZTIRecordSet* recordSet, ZTIField* field, PRUint32 record, PRUint3
   if (rc == ZT_OK) rc = r->GetUNumFieldValue(field, puValue);
   ztRelease(r);
   return rc == ZT_OK ? ztCheckRecordNumber(*puValue, "ztExtractUNumCursor") : rc;
+}
+
+// Runs of consecutive records at least this long are read in one go.
+const PRUint32 kRunRead = 4;
+
+// The number of consecutive record numbers that records (count > 0 of them) begins with.
+PRUint32 RunLength(const PRUint32* records, PRUint32 count) {
+  PRUint32 n = 1;
+  while (n < count && records[n] == records[0] + n) ++n;
+  return n;
+}
+
+// The field's values of records first .. first + count - 1, read by the record set's own
+// ExtractCursor into values.
+int ReadRun(ZTIRecordSet* recordSet, ZTIField* field, PRUint32 first, PRUint32 count,
+            PRUint32* values) {
+  ZTCursor* run = nullptr;
+  int rc = recordSet->ExtractCursor(field, first, count, &run);
+  if (rc == ZT_OK) rc = run->ComputeCursorForm();
+  if (rc == ZT_OK && run->GetCount() != count) {
+    rc = ZTError(ZT_E_FAILED, "[ztExtractUNumCursor] %u values read for %u records",
+                 run->GetCount(), count);
+  }
+  if (rc == ZT_OK) std::copy(run->GetArray(), run->GetArray() + count, values);
+  ztRelease(run);
+  return rc;
 }
 
 // The cursors made so far, released together.
@@ -99,17 +127,22 @@ int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field, const PRUint32
   ZTCursor* out = nullptr;
   int rc = ZTCursor::_CreateInstance(count, nullptr, &out);
   PRUint32* values = rc == ZT_OK ? out->BeginDirectWrite() : nullptr;
-  for (PRUint32 i = 0; rc == ZT_OK && i < count; ++i) {
+  for (PRUint32 i = 0; rc == ZT_OK && i < count;) {
     rc = Stopped(piStop, "ztExtractUNumCursor");
-    if (rc == ZT_OK) {
+    const PRUint32 run = records ? RunLength(records + first + i, count - i) : 1;
+    if (rc == ZT_OK && run >= kRunRead) {
+      rc = ReadRun(recordSet, field, records[first + i], run, values + i);
+      i += run;
+    } else if (rc == ZT_OK) {
       rc = ReadValue(recordSet, field, records ? records[first + i] : first + i, &values[i]);
+      ++i;
     }
   }
+  if (values) out->EndDirectWrite();
   if (rc != ZT_OK) {
     ztRelease(out);
     return rc;
   }
-  out->EndDirectWrite();
   *ppOut = out;
   return ZT_OK;
 }

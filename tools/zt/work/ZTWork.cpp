@@ -31,12 +31,32 @@ bool Is(const char* a, const char* b) {
   return PL_strcmp(a, b) == 0;
 }
 
-std::string TextOf(ZTBinary* value) {
-  std::string text(reinterpret_cast<const char*>(value->GetData()), value->GetLength());
+// A stored text without its final NUL.
+std::string TextOf(const PRUint8* bytes, PRUint32 length) {
+  std::string text(reinterpret_cast<const char*>(bytes), bytes ? length : 0);
   if (!text.empty() && text.back() == '\0') text.pop_back();
+  return text;
+}
+
+std::string TextOf(ZTBinary* value) {
+  std::string text = TextOf(value->GetData(), value->GetLength());
   value->Release();
   return text;
 }
+
+// Collects each text with its record, after those already there.
+class TextCollector : public ZTIDataValueVisitor {
+ public:
+  explicit TextCollector(std::vector<std::pair<std::string, PRUint32>>* pTexts)
+      : m_pTexts(pTexts) {}
+  int VisitDataValue(PRUint32 uRecord, const PRUint8* value, PRUint32 length) override {
+    m_pTexts->emplace_back(TextOf(value, length), uRecord);
+    return ZT_OK;
+  }
+
+ private:
+  std::vector<std::pair<std::string, PRUint32>>* m_pTexts;
+};
 
 template <class List>
 int OpenList(const std::string& path, List** ppList) {
@@ -197,9 +217,17 @@ int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWork
   std::vector<std::pair<std::string, PRUint32>> texts;
   // Words numbered in the order of their texts come sorted: only the first are read.
   const PRUint32 read = m_bSortedHeadwords && words->GetCount() > limit ? limit : words->GetCount();
-  for (PRUint32 i = 0; rc == ZT_OK && i < read; ++i) {
-    texts.emplace_back(std::string(), words->GetArray()[i]);
-    rc = WordText(texts.back().second, &texts.back().first);
+  const PRUint32* numbers = rc == ZT_OK ? words->GetArray() : nullptr;
+  for (PRUint32 i = 0, n = 1; rc == ZT_OK && i < read; i += n) {
+    // Consecutive words have their texts read in one go.
+    for (n = 1; i + n < read && numbers[i + n] == numbers[i] + n;) ++n;
+    if (n > 1) {
+      TextCollector collector(&texts);
+      rc = m_pWordTable->VisitDataValues(m_pWordField, numbers[i], n, &collector);
+    } else {
+      texts.emplace_back(std::string(), numbers[i]);
+      rc = WordText(numbers[i], &texts.back().first);
+    }
   }
   if (!m_bSortedHeadwords) std::sort(texts.begin(), texts.end());
   pOut->reserve(std::min<size_t>(limit, texts.size()));
