@@ -49,6 +49,15 @@ int ReadRun(ZTIRecordSet* recordSet, ZTIField* field, PRUint32 first, PRUint32 c
   return rc;
 }
 
+// Whether the values of cursor (in array form) rise strictly.
+bool IsAscending(ZTCursor* cursor) {
+  const PRUint32* values = cursor->GetArray();
+  for (PRUint32 i = 1; i < cursor->GetCount(); ++i) {
+    if (values[i] <= values[i - 1]) return false;
+  }
+  return true;
+}
+
 // The cursors made so far, released together.
 class CursorList {
  public:
@@ -205,6 +214,12 @@ int ztResolveRSLink(ZTCursor* cursor, ZTIRecordSet* recordSet, ZTIField* linkFie
       return rc;
     }
     lists.Add(values);
+  }
+  // A single ascending list is already its own union.
+  if (lists.GetCount() == 1 && IsAscending(lists.Get()[0])) {
+    *ppOut = lists.Get()[0];
+    (*ppOut)->AddRef();
+    return ZT_OK;
   }
   ZTCursor* out = nullptr;
   if ((rc = ZTCursor::_CreateInstance(0, nullptr, &out)) == ZT_OK &&
