@@ -1,11 +1,13 @@
 // Record decoding: the input's first byte sizes a record file, the rest is the content of
 // every content file; each record's values are read through a fixed layout of DATA fields
-// with and without COUNT and PACKID, numbers and a LINK field.
+// with and without COUNT and PACKID, numbers and a LINK field, then every range of records
+// in one go.
 #include <cstddef>
 #include <cstdint>
 
 #include "backends/native/ZTTable.h"
 #include "core/ZTBinary.h"
+#include "find/ZTCursor.h"
 #include "find/ZTIField.h"
 #include "find/ZTIFldCollection.h"
 #include "find/ZTIRecord.h"
@@ -44,6 +46,38 @@ void ReadRecord(ZTIRecord* record, ZTIFldCollection* fields) {
   }
 }
 
+// Touches every byte of the values it is lent.
+class ValueReader : public ZTIDataValueVisitor {
+ public:
+  int VisitDataValue(PRUint32, const PRUint8* value, PRUint32 length) override {
+    for (PRUint32 i = 0; i < length; ++i) m_uSum += value[i];
+    return 0;
+  }
+  PRUint32 m_uSum = 0;
+};
+
+void ReadRanges(ZTTable* table, ZTIFldCollection* fields, PRUint32 count) {
+  ValueReader reader;
+  for (const char* name : {"T", "D", "N", "L"}) {
+    ZTIField* field = nullptr;
+    if (fields->GetField(name, &field)) continue;
+    for (PRUint32 first = 0; first < count; first += 2) {
+      ZTCursor* cursor = nullptr;
+      if (table->ExtractCursor(field, first, count - first, &cursor) == 0) cursor->Release();
+      if (table->ExtractLinkCounts(field, first, count - first, &cursor) == 0) cursor->Release();
+      ZTIRecordSet* linked = nullptr;
+      PRUint32 start = 0, covered = 0;
+      if (table->ExtractLinkRange(field, first, count - first, &linked, &start, &covered) == 0) {
+        linked->Release();
+      }
+      table->VisitDataValues(field, first, count - first, &reader);
+    }
+    field->Release();
+  }
+  PRUint32 begin = 0, end = 0;
+  table->LookupTextRun("a", &begin, &end);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -63,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       ReadRecord(record, fields);
       record->Release();
     }
+    if (table->GetCount() > 0) ReadRanges(table, fields, static_cast<PRUint32>(table->GetCount()));
     fields->Release();
   }
   table->Release();
