@@ -92,7 +92,9 @@ class ZTNATIVE_API ZTTable : public ZTRecordSet {
   PRUint32 RecordsInPage(PRUint32 page);
   // Binary search inside the current page: for equal a record whose key equals key, for
   // before the first record whose key is not lower (*puIndex may be n).
-  int SearchPage(const void* key, int type, PRUint32 page, bool equal, PRUint32* puIndex);
+  // *pbFoundEqual (when given): whether the search compared the record it ends at equal.
+  int SearchPage(const void* key, int type, PRUint32 page, bool equal, PRUint32* puIndex,
+                 bool* pbFoundEqual = nullptr);
   int CompareRecord(const void* key, int type, PRUint32 page, PRUint32 index, int* piOrder);
   void PreloadKeys(PRUint32 page);
 

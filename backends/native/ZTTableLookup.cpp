@@ -74,11 +74,13 @@ int ZTTable::CompareRecord(const void* key, int type, PRUint32 page, PRUint32 in
   return rc ? ZT_E_FAILED : ZT_OK;
 }
 
-int ZTTable::SearchPage(const void* key, int type, PRUint32 page, bool equal, PRUint32* puIndex) {
+int ZTTable::SearchPage(const void* key, int type, PRUint32 page, bool equal, PRUint32* puIndex,
+                        bool* pbFoundEqual) {
   const PRUint32 n = RecordsInPage(page);
   if (n == 0) return ZT_E_NOTFOUND;
   // Invariant: records before lo are lower than key, records from hi on are not.
   PRUint32 lo = 0, hi = n;
+  bool hiEqual = false;  // whether record hi was compared equal to key
   while (lo < hi) {
     const PRUint32 mid = lo + (hi - lo) / 2;
     int order = 0;
@@ -88,12 +90,15 @@ int ZTTable::SearchPage(const void* key, int type, PRUint32 page, bool equal, PR
       *puIndex = mid;
       return ZT_OK;
     }
-    if (order > 0)
+    if (order > 0) {
       lo = mid + 1;
-    else
+    } else {
       hi = mid;
+      hiEqual = order == 0;
+    }
   }
   *puIndex = lo;
+  if (pbFoundEqual) *pbFoundEqual = hiEqual && lo < n;
   return equal ? ZT_E_NOTFOUND : ZT_OK;
 }
 
@@ -213,8 +218,10 @@ int ZTTable::LookupTextRun(const char* key, PRUint32* puFirst, PRUint32* puEnd) 
   PreloadKeys(page);
   const PRUint32 n = RecordsInPage(page);
   PRUint32 index = 0;
-  rc = SearchPage(key, ZTLCFile::kText, page, false, &index);
+  bool equal = false;
+  rc = SearchPage(key, ZTLCFile::kText, page, false, &index, &equal);
   *puFirst = page * size + index;
+  if (!rc && equal) ++index;  // the search compared it already
   for (int order = 0; !rc && index < n && order == 0;) {
     rc = CompareRecord(key, ZTLCFile::kText, page, index, &order);
     if (!rc && order == 0) ++index;
