@@ -295,6 +295,7 @@ int ZTWork::AddHeadword(PRUint32 word, const std::string& headword,
   int rc = m_pWordTable->GetRecord(word, &record);
   if (rc == ZT_OK) rc = ztLinkedValues(record, m_pEntryField, m_pFileField, &files);
   if (rc == ZT_OK) rc = files->ComputeCursorForm();
+  if (rc == ZT_OK && pOut->empty()) pOut->reserve(files->GetCount());
   for (PRUint32 k = 0; rc == ZT_OK && k < files->GetCount(); ++k) {
     pOut->push_back({headword, files->GetArray()[k]});
   }
