@@ -214,6 +214,11 @@ int ZTWork::LookupKey(const std::string& word, Mode mode, ztIStringSimplifier* s
 // limit is reached.
 int ZTWork::WordsToHeadwords(ZTCursor* words, PRUint32 limit, std::vector<ZTWorkHeadword>* pOut) {
   int rc = words->ComputeCursorForm();
+  if (rc == ZT_OK && words->GetCount() == 1) {
+    rc = AddOnlyWord(words->GetArray()[0], pOut);
+    if (pOut->size() > limit) pOut->resize(limit);
+    return rc;
+  }
   std::vector<std::pair<std::string, PRUint32>> texts;
   // Words numbered in the order of their texts come sorted: only the first are read.
   const PRUint32 read = m_bSortedHeadwords && words->GetCount() > limit ? limit : words->GetCount();
@@ -287,20 +292,37 @@ int ZTWork::AddHeadwords(const std::vector<std::pair<std::string, PRUint32>>& te
   return rc;
 }
 
-// One headword per entry the word leads to, in file order.
 int ZTWork::AddHeadword(PRUint32 word, const std::string& headword,
                         std::vector<ZTWorkHeadword>* pOut) {
   ZTIRecord* record = nullptr;
-  ZTCursor* files = nullptr;
   int rc = m_pWordTable->GetRecord(word, &record);
-  if (rc == ZT_OK) rc = ztLinkedValues(record, m_pEntryField, m_pFileField, &files);
+  if (rc == ZT_OK) rc = AddEntries(record, headword, pOut);
+  ztRelease(record);
+  return rc;
+}
+
+// The text and the entries of a look-up's only word, from one record.
+int ZTWork::AddOnlyWord(PRUint32 word, std::vector<ZTWorkHeadword>* pOut) {
+  ZTIRecord* record = nullptr;
+  ZTBinary* text = nullptr;
+  int rc = m_pWordTable->GetRecord(word, &record);
+  if (rc == ZT_OK) rc = record->GetDataFieldValue(m_pWordField, &text);
+  if (rc == ZT_OK) rc = AddEntries(record, TextOf(text), pOut);
+  ztRelease(record);
+  return rc;
+}
+
+// One headword per entry the word leads to, in file order.
+int ZTWork::AddEntries(ZTIRecord* word, const std::string& headword,
+                       std::vector<ZTWorkHeadword>* pOut) {
+  ZTCursor* files = nullptr;
+  int rc = ztLinkedValues(word, m_pEntryField, m_pFileField, &files);
   if (rc == ZT_OK) rc = files->ComputeCursorForm();
   if (rc == ZT_OK && pOut->empty()) pOut->reserve(files->GetCount());
   for (PRUint32 k = 0; rc == ZT_OK && k < files->GetCount(); ++k) {
     pOut->push_back({headword, files->GetArray()[k]});
   }
   ztRelease(files);
-  ztRelease(record);
   return rc;
 }
 

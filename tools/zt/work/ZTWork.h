@@ -17,6 +17,7 @@ class ZTFileSystem;
 class ZTIRecordSet;
 class ZTIndex;
 class ZTIField;
+class ZTIRecord;
 class ZTIndexResult;
 class ZTRegExpWordList;
 class ZTWildCardWordList;
@@ -82,6 +83,8 @@ class ZTWork : public ZTTextFile {
   int AddHeadwords(const std::vector<std::pair<std::string, PRUint32>>& texts, size_t at,
                    PRUint32 n, std::vector<ZTWorkHeadword>* pOut);
   int AddHeadword(PRUint32 word, const std::string& headword, std::vector<ZTWorkHeadword>* pOut);
+  int AddOnlyWord(PRUint32 word, std::vector<ZTWorkHeadword>* pOut);
+  int AddEntries(ZTIRecord* word, const std::string& headword, std::vector<ZTWorkHeadword>* pOut);
   int Positions(const std::string& query, PRUint32 file, ZTCursor** ppOut);
   int Highlight(PRUint32 file, ZTCursor* positions, std::string* pHtml);
   int Hit(ZTIndexResult* result, PRUint32 document, PRUint32 score, ZTWorkHit* pHit);
