@@ -71,8 +71,9 @@ int ztStringUnicodeSimplifier::SimplifyFirstChar(const char* text, PRUint32* puC
     if (puLength) *puLength = 0;
     return ZT_OK;
   }
-  PRUint32 c = 0, bytes = 0;
-  int rc = CharUTF8ToUCS4(&c, text, &bytes);
+  PRUint32 c = static_cast<unsigned char>(*text), bytes = 1;
+  // An ASCII byte is its own character, and folds to one (unless a map says otherwise).
+  int rc = c < 0x80 ? ZT_OK : CharUTF8ToUCS4(&c, text, &bytes);
   if (puConsumed) *puConsumed = bytes;
   if (rc) return rc;
   c = Fold(c);
