@@ -151,12 +151,12 @@ int ZTPageFile::Load(PRUint32 offset, PRUint32 length, ZTPageFileFragment** ppSt
       *ppStatic = target;
       return ZT_OK;
     }
-  } else if (ZTPageFileFragment* holder = FindFragment(offset, length)) {
-    SetCurrent(holder, offset - holder->GetStart());
-    return ZT_OK;
   } else if (m_pCurrentHold && m_pCurrentHold->Contains(offset, length)) {
     // The kept block read last serves the next range too, most often.
     m_uCurrentOffset = offset - m_pCurrentHold->GetStart();
+    return ZT_OK;
+  } else if (ZTPageFileFragment* holder = FindFragment(offset, length)) {
+    SetCurrent(holder, offset - holder->GetStart());
     return ZT_OK;
   } else if (ZTPageFileFragment* kept = m_bCompressed ? FindKeptBlock(offset, length) : nullptr) {
     SetCurrentKept(kept, offset - kept->GetStart());

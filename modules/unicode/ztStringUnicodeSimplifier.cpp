@@ -1,6 +1,7 @@
 #include "modules/unicode/ztStringUnicodeSimplifier.h"
 
 #include <plstr.h>
+#include <prmem.h>
 #include <prprf.h>
 
 #include <cstring>
@@ -91,6 +92,32 @@ int ztStringUnicodeSimplifier::SimplifyFirstChar(const char* text, PRUint32* puC
   if (puLength && *puLength < length) return ZT_E_NOMEM;
   if (buffer) std::memcpy(buffer, out, length);
   if (puLength) *puLength = length;
+  return ZT_OK;
+}
+
+int ztStringUnicodeSimplifier::SimplifyToNew(const char* text, char** ppcOut, PRUint32* puSize) {
+  const PRUint64 capacity = text ? 4 * static_cast<PRUint64>(std::strlen(text)) + 1 : 0;
+  if (!text || !ppcOut || !m_options.m_map.IsEmpty() || capacity > PR_UINT32_MAX) {
+    return ztIStringSimplifier::SimplifyToNew(text, ppcOut, puSize);
+  }
+  *ppcOut = nullptr;
+  char* out = static_cast<char*>(PR_Malloc(static_cast<PRUint32>(capacity)));
+  if (!out) return ZTError(ZT_E_NOMEM, "[ztStringUnicodeSimplifier] Out of memory");
+  PRUint32 end = 0;
+  int rc = ZT_OK;
+  while (rc == ZT_OK && *text) {
+    PRUint32 used = 0, length = static_cast<PRUint32>(capacity) - end;
+    rc = ztStringUnicodeSimplifier::SimplifyFirstChar(text, &used, out + end, &length);
+    end += length;
+    text += used;
+  }
+  if (rc) {
+    PR_Free(out);
+    return rc;
+  }
+  out[end] = '\0';
+  *ppcOut = out;
+  if (puSize) *puSize = static_cast<PRUint32>(capacity);
   return ZT_OK;
 }
 

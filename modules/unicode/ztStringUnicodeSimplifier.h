@@ -14,6 +14,9 @@ class ztStringUnicodeSimplifier : public ztIStringSimplifier {
 
   int SimplifyFirstChar(const char* text, PRUint32* puConsumed, char* buffer,
                         PRUint32* puLength) override;
+  // Without replacements every character folds to at most four bytes: the output is sized at
+  // once and written character by character.
+  int SimplifyToNew(const char* text, char** ppcOut, PRUint32* puSize) override;
   // "simplifier:unicode:" followed by the options.
   void ComputeIdentity() override;
   // With "fr_sloppy_uppercase_match", an unaccented capital against an accented letter

@@ -69,6 +69,18 @@ TEST(ztStringUnicodeSimplifierTest, FoldsAsTheOptionsSay) {
   }
 }
 
+// Long texts, with and without replacements (sized at once, or grown as they are written).
+TEST(ztStringUnicodeSimplifierTest, LongTextsFoldWhole) {
+  std::string text, plain, mapped;
+  for (int i = 0; i < 500; ++i) {
+    text += "\xC3\x80t\xC3\xA9 \xC5\x92";
+    plain += "ate \xC5\x93";
+    mapped += "ate oe";
+  }
+  EXPECT_EQ(Simplifier("uni_case,uni_comp").Simplify(text.c_str()), plain);
+  EXPECT_EQ(Simplifier("uni_case,uni_comp,map:0x153:'oe'").Simplify(text.c_str()), mapped);
+}
+
 TEST(ztStringUnicodeSimplifierTest, FirstCharacterInTheCallersBuffer) {
   Simplifier none("");
   char buffer[4] = {'?', '?', '?', '?'};
