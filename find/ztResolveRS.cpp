@@ -116,11 +116,8 @@ int ztLinkedValues(ZTIRecord* record, ZTIField* linkField, ZTIField* targetField
 }
 
 bool ztIsRun(const PRUint32* records, PRUint32 count) {
-  if (count == 0 || records[count - 1] - records[0] != count - 1) return false;
-  for (PRUint32 i = 1; i < count; ++i) {
-    if (records[i] != records[i - 1] + 1) return false;
-  }
-  return true;
+  return count > 0 && records[count - 1] - records[0] == count - 1 &&
+         RunLength(records, count) == count;
 }
 
 int ztExtractUNumCursor(ZTIRecordSet* recordSet, ZTIField* field, const PRUint32* records,

@@ -186,16 +186,24 @@ int ZTCursorRecordSet::ExtractCursor(ZTIField* field, PRUint32 first, PRUint32 c
                              ppCursor);
 }
 
+int ZTCursorRecordSet::RecordsOf(PRUint32 first, PRUint32 count, const char* where,
+                                 const PRUint32** ppRecords) const {
+  int rc = ListForm();
+  if (rc == ZT_OK) rc = CheckRange(first, count, where);
+  if (rc == ZT_OK) *ppRecords = m_pCursor->GetArray() + first;
+  return rc;
+}
+
 int ZTCursorRecordSet::ExtractLinkCounts(ZTIField* field, PRUint32 first, PRUint32 count,
                                          ZTCursor** ppCursor) {
   if (!ppCursor) return NullOut("ExtractLinkCounts");
   *ppCursor = nullptr;
-  int rc = ListForm();
-  if (rc == ZT_OK) rc = CheckRange(first, count, "ExtractLinkCounts");
+  const PRUint32* records = nullptr;
+  const int rc = RecordsOf(first, count, "ExtractLinkCounts", &records);
   if (rc != ZT_OK) return rc;
-  const PRUint32* records = m_pCursor->GetArray() + first;
-  if (ztIsRun(records, count))
+  if (ztIsRun(records, count)) {
     return m_pRecordSet->ExtractLinkCounts(field, records[0], count, ppCursor);
+  }
   return ZTIRecordSet::ExtractLinkCounts(field, first, count, ppCursor);
 }
 
@@ -204,10 +212,9 @@ int ZTCursorRecordSet::ExtractLinkRange(ZTIField* field, PRUint32 first, PRUint3
                                         PRUint32* puCount) {
   if (!ppLinked) return NullOut("ExtractLinkRange");
   *ppLinked = nullptr;
-  int rc = ListForm();
-  if (rc == ZT_OK) rc = CheckRange(first, count, "ExtractLinkRange");
+  const PRUint32* records = nullptr;
+  const int rc = RecordsOf(first, count, "ExtractLinkRange", &records);
   if (rc != ZT_OK) return rc;
-  const PRUint32* records = m_pCursor->GetArray() + first;
   if (!ztIsRun(records, count)) return ZT_E_UNSUPPORTED;
   return m_pRecordSet->ExtractLinkRange(field, records[0], count, ppLinked, puFirst, puCount);
 }

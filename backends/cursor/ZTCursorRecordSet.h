@@ -61,6 +61,9 @@ class ZT_EXPORT ZTCursorRecordSet : public ZTIRecordSet {
   // Brings the cursor to list form; 1 without a cursor.
   int ListForm() const;
   int CheckRange(PRUint32 first, PRUint32 count, const char* where) const;
+  // Records first .. first + count - 1 of the parent, after the checks CheckRange makes.
+  int RecordsOf(PRUint32 first, PRUint32 count, const char* where,
+                const PRUint32** ppRecords) const;
   int NewWrapper(ZTIRecordComparator* comparator, int bConsiderRank,
                  ZTCursorComparatorRecordWrapper** ppWrapper);
   template <class Operation>

@@ -101,6 +101,7 @@ class ZTFINDFEWORDLIST_API ZTWordList : public ZTTextFile {
   int FindRange(const Search& search, const char* key, ZTCursor** ppOut);
   int ToLookupRecords(const Search& search, ZTCursor** ppCursor);
   int ApplyFilter(ZTIRecordFilter* filter, ZTIRecordSet* table, ZTCursor* cursor);
+  int FilterKeys(ztKeyTextFilter* filter, ZTIRecordSet* table, ZTCursor** ppCursor);
   int ToWords(ZTCursor** ppCursor);
   // Replaces *ppCursor by the result of a resolver (when rc is 0), then answers 19 when the
   // search was interrupted; the cursor is released on any failure.

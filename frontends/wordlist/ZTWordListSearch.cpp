@@ -90,7 +90,7 @@ int ZTWordList::GetFilteredWords(int mode, int bExactTables, ztKeyTextFilter* ke
   ZTCursor* cursor = nullptr;
   if (rc == ZT_OK) rc = FindRange(search, key, &cursor);
   if (rc == ZT_OK && keyFilter && search.m_bSimplified) {
-    rc = keyFilter->FilterCursor(search.m_pTable, &cursor);
+    rc = FilterKeys(keyFilter, search.m_pTable, &cursor);
   }
   if (rc == ZT_OK) rc = ToLookupRecords(search, &cursor);
   if (rc == ZT_OK && filter)
@@ -151,6 +151,19 @@ ZTIField* ZTWordList::GetSimplifiedKeyField(int mode, ztIStringSimplifier* simpl
   ZTIField* field = nullptr;
   if (!simplifier || simplifier != m_pSimplifier || !table) return nullptr;
   return table->GetLookupField(&field) == ZT_OK ? field : nullptr;
+}
+
+// A range of keys (the usual case) is read in one go; other lists go record by record.
+int ZTWordList::FilterKeys(ztKeyTextFilter* filter, ZTIRecordSet* table, ZTCursor** ppCursor) {
+  int rc = (*ppCursor)->ComputeCursorForm();
+  const PRUint32 count = (*ppCursor)->GetCount();
+  if (rc != ZT_OK || count == 0) return rc;
+  if (!ztIsRun((*ppCursor)->GetArray(), count)) {
+    return Step(ApplyFilter(filter, table, *ppCursor), *ppCursor, ppCursor);
+  }
+  ZTCursor* kept = nullptr;
+  rc = filter->FilterRun(table, (*ppCursor)->GetArray()[0], count, &kept);
+  return Step(rc, kept, ppCursor);
 }
 
 int ZTWordList::ApplyFilter(ZTIRecordFilter* filter, ZTIRecordSet* table, ZTCursor* cursor) {

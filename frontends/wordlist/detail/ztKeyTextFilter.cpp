@@ -6,12 +6,10 @@
 #include "core/ZTBinary.h"
 #include "core/ZTErrors.h"
 #include "find/ZTCursor.h"
-#include "find/ZTCursorFilterRecordWrapper.h"
 #include "find/ZTIField.h"
 #include "find/ZTIRecord.h"
 #include "find/ZTIRecordSet.h"
 #include "find/ztKeyString.h"
-#include "find/ztResolveRS.h"
 
 ztKeyTextFilter::ztKeyTextFilter(ZTIField* textField, ZTIRecordFilter* inner, const int* piStop)
     : m_pTextField(textField), m_pInner(inner), m_piStop(piStop) {
@@ -79,8 +77,11 @@ class ztKeyTextFilter::RunVisitor : public ZTIDataValueVisitor {
 
 int ztKeyTextFilter::FilterRun(ZTIRecordSet* table, PRUint32 first, PRUint32 count,
                                ZTCursor** ppOut) {
+  *ppOut = nullptr;
+  int rc = SetRecordSet(table);
+  if (rc == ZT_OK) rc = Reset();
   RunVisitor visitor(this);
-  int rc = table->VisitDataValues(m_pTextField, first, count, &visitor);
+  if (rc == ZT_OK) rc = table->VisitDataValues(m_pTextField, first, count, &visitor);
   std::vector<PRUint32>& kept = visitor.m_kept;
   size_t out = 0;
   for (size_t i = 0; rc == ZT_OK && i < kept.size(); ++i) {
@@ -95,28 +96,4 @@ int ztKeyTextFilter::FilterRun(ZTIRecordSet* table, PRUint32 first, PRUint32 cou
   }
   return rc == ZT_OK ? ZTCursor::_CreateInstance(static_cast<PRUint32>(out), kept.data(), ppOut)
                      : rc;
-}
-
-int ztKeyTextFilter::FilterCursor(ZTIRecordSet* table, ZTCursor** ppCursor) {
-  int rc = SetRecordSet(table);
-  if (rc == ZT_OK) rc = Reset();
-  if (rc == ZT_OK) rc = (*ppCursor)->ComputeCursorForm();
-  if (rc != ZT_OK) return rc;
-  const PRUint32 count = (*ppCursor)->GetCount();
-  if (count == 0) return ZT_OK;
-  ZTCursor* kept = nullptr;
-  if (ztIsRun((*ppCursor)->GetArray(), count)) {
-    rc = FilterRun(table, (*ppCursor)->GetArray()[0], count, &kept);
-  } else {
-    // Other lists go record by record.
-    ZTCursorFilterRecordWrapper* wrapper = new ZTCursorFilterRecordWrapper();
-    rc = wrapper->SetRecordFilter(this, 1);
-    if (rc == ZT_OK) rc = (*ppCursor)->Filter(wrapper);
-    wrapper->Release();
-    return rc;
-  }
-  if (rc != ZT_OK) return rc;
-  (*ppCursor)->Release();
-  *ppCursor = kept;
-  return ZT_OK;
 }

@@ -26,9 +26,9 @@ class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
   int Reset() override;
   int CheckRecord(ZTIRecord* record, int* pbKeep) override;
   int SetRecordSet(ZTIRecordSet* recordSet) override;
-  // The records of *ppCursor (records of table) that the filter keeps, as a new cursor in its
-  // place: a run of records has its keys read in one go.
-  int FilterCursor(ZTIRecordSet* table, ZTCursor** ppCursor);
+  // A new cursor of the records first .. first + count - 1 of table that the filter keeps,
+  // their keys read in one go (as a pass over them would: the filter is reset first).
+  int FilterRun(ZTIRecordSet* table, PRUint32 first, PRUint32 count, ZTCursor** ppOut);
 
  protected:
   // *pbMatch for the key text (NUL-terminated, length bytes); a non-zero code stops the pass.
@@ -39,8 +39,6 @@ class ZTFINDFEWORDLIST_API ztKeyTextFilter : public ZTIRecordFilter {
 
   // *pbMatch for a stored value (size bytes, its NUL included when it has one).
   int MatchValue(const PRUint8* value, PRUint32 size, int* pbMatch);
-  // The records of the run that match, then those the inner filter keeps.
-  int FilterRun(ZTIRecordSet* table, PRUint32 first, PRUint32 count, ZTCursor** ppOut);
 
   ZTIField* m_pTextField;
   ZTIRecordFilter* m_pInner;
