@@ -18,6 +18,8 @@ namespace {
 constexpr char kSetFileName[] = "ZTIntegerList::SetFileName";
 // "ffffffff " is the longest formatted value.
 constexpr size_t kLongestFormattedValue = 9;
+// Values below this one are answered from a bitmap.
+constexpr PRUint32 kAsciiEnd = 128;
 
 PRUint32 ReadLittleEndian(const char* bytes) {
   const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes);
@@ -92,7 +94,13 @@ int ParseHexList(const char* text, ValueArray* values) {
 }  // namespace
 
 ZTIntegerList::ZTIntegerList()
-    : m_uCount(0), m_pItems(nullptr), m_bOwned(false), m_pCodePoints(nullptr), m_bReady(false) {}
+    : m_uCount(0),
+      m_pItems(nullptr),
+      m_bOwned(false),
+      m_pCodePoints(nullptr),
+      m_bReady(false),
+      m_bAsciiIndexed(false),
+      m_auAscii() {}
 
 ZTIntegerList::~ZTIntegerList() {
   Clear();
@@ -106,14 +114,24 @@ void ZTIntegerList::Clear() {
   m_uCount = 0;
   m_bOwned = false;
   m_bReady = false;
+  m_bAsciiIndexed = false;
 }
 
 void ZTIntegerList::Adopt(PRUint32* values, PRUint32 count) {
   std::sort(values, values + count);
-  m_pItems = values;
-  m_uCount = count;
+  SetItems(values, count, true);
   m_bOwned = true;
+}
+
+void ZTIntegerList::SetItems(const PRUint32* items, PRUint32 count, bool bIndexAscii) {
+  m_pItems = items;
+  m_uCount = count;
   m_bReady = true;
+  m_bAsciiIndexed = bIndexAscii;
+  std::memset(m_auAscii, 0, sizeof(m_auAscii));
+  for (PRUint32 k = 0; bIndexAscii && k < count && items[k] < kAsciiEnd; ++k) {
+    m_auAscii[items[k] / 32] |= 1u << (items[k] % 32);
+  }
 }
 
 int ZTIntegerList::SetFileName(const char* name, const char* subname) {
@@ -141,9 +159,7 @@ int ZTIntegerList::SetListFromArray(const PRUint32* values, PRUint32 count, PRBo
   if (!values && count) return ZT_E_INVALID;
   Clear();
   if (!copy) {
-    m_pItems = values;
-    m_uCount = count;
-    m_bReady = true;
+    SetItems(values, count, false);
     return ZT_OK;
   }
   PRUint32* own = nullptr;
@@ -163,9 +179,7 @@ int ZTIntegerList::SetListFromUTF8String(const char* text) {
   if (!codePoints) return ZT_E_NOMEM;
   std::sort(codePoints, codePoints + count);
   m_pCodePoints = codePoints;
-  m_pItems = codePoints;
-  m_uCount = count;
-  m_bReady = true;
+  SetItems(codePoints, count, true);
   return ZT_OK;
 }
 
@@ -198,6 +212,10 @@ int ZTIntegerList::FormatToAsciiString(char** ppcText) const {
 int ZTIntegerList::IsPresent(PRUint32 value, int* pbPresent) const {
   if (!pbPresent) return ZT_E_INVALID;
   if (!m_bReady) return ZTError(ZT_E_FAILED, "[ZTIntegerList::IsPresent] The list is not set");
+  if (m_bAsciiIndexed && value < kAsciiEnd) {
+    *pbPresent = (m_auAscii[value / 32] >> (value % 32)) & 1;
+    return ZT_OK;
+  }
   *pbPresent = std::binary_search(m_pItems, m_pItems + m_uCount, value) ? 1 : 0;
   return ZT_OK;
 }

@@ -35,12 +35,18 @@ class ZTCORE_API ZTIntegerList : public ZTFile {
   void Clear();
   // Takes values (from PR_Malloc) as the owned list, sorting them.
   void Adopt(PRUint32* values, PRUint32 count);
+  // Makes the sorted items the list (ready); with bIndexAscii set it notes which ASCII values
+  // they hold (not for a caller's array, which may change under the list).
+  void SetItems(const PRUint32* items, PRUint32 count, bool bIndexAscii);
 
   PRUint32 m_uCount;
   const PRUint32* m_pItems;  // sorted ascending
   bool m_bOwned;             // m_pItems was allocated by the list
   PRUint32* m_pCodePoints;   // the array made by SetListFromUTF8String
   bool m_bReady;
+  // Bit v set when ASCII value v is in the list (characters are mostly ASCII), when indexed.
+  bool m_bAsciiIndexed;
+  PRUint32 m_auAscii[4];
 };
 
 #endif  // CORE_ZTINTEGERLIST_H_

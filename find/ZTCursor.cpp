@@ -76,7 +76,7 @@ ZTCursor::ZTCursor(PRUint32 n, const PRUint32* words, int bBitmap) : ZTCursor() 
 }
 
 ZTCursor::~ZTCursor() {
-  ztFree(m_puArray);
+  ReleaseArray();
   ztFree(m_puBitmap);
   ztRelease(m_pComparator);
   ztRelease(m_pComparatorId);
@@ -105,15 +105,12 @@ int ZTCursor::InitStartCount(PRUint32 first, PRUint32 n) {
     return ZTError(ZT_E_INVALID, "[ZTCursor::InitStartCount] range %u + %u passes 2^31", first, n);
   }
   ZTCursorComparatorRank* rank = new (std::nothrow) ZTCursorComparatorRank();
-  PRUint32* array = CopyWords(n, nullptr);
-  if (!rank || (n > 0 && !array)) {
+  if (!rank || !CopyArray(n, nullptr)) {
     ztRelease(rank);
-    ztFree(array);
     return NoMemory("InitStartCount");
   }
-  for (PRUint32 i = 0; i < n; ++i) array[i] = first + i;
+  for (PRUint32 i = 0; i < n; ++i) m_puArray[i] = first + i;
   DestroyBitmapForm();
-  SetArray(n, array);
   SetComparator(rank, nullptr);  // ascending rank order is known by the comparator's kind
   m_bOrdered = true;
   rank->Release();
@@ -121,20 +118,38 @@ int ZTCursor::InitStartCount(PRUint32 first, PRUint32 n) {
 }
 
 void ZTCursor::SetArray(PRUint32 n, PRUint32* array) {
-  ztFree(m_puArray);
+  ReleaseArray();
   m_puArray = array;
   m_uCount = n;
   m_bHasArray = true;
   m_bOrdered = false;
 }
 
+void ZTCursor::ReleaseArray() {
+  if (m_puArray != m_auInline) ztFree(m_puArray);
+  m_puArray = nullptr;
+}
+
+bool ZTCursor::CopyArray(PRUint32 n, const PRUint32* values) {
+  if (n > kInlineValues) {
+    PRUint32* array = CopyWords(n, values);
+    if (!array) return false;
+    SetArray(n, array);
+    return true;
+  }
+  // values may lie in the array about to go.
+  PRUint32 copy[kInlineValues] = {};
+  if (values && n > 0) memcpy(copy, values, n * sizeof(PRUint32));
+  SetArray(n, n > 0 ? m_auInline : nullptr);
+  memcpy(m_auInline, copy, sizeof(copy));
+  return true;
+}
+
 int ZTCursor::SetCursorForm(PRUint32 n, const PRUint32* values) {
   int rc = CheckValues(values, n, "ZTCursor::SetCursorForm");
   if (rc != ZT_OK) return rc;
-  PRUint32* array = CopyWords(n, values);
-  if (n > 0 && !array) return NoMemory("SetCursorForm");
+  if (!CopyArray(n, values)) return NoMemory("SetCursorForm");
   DestroyBitmapForm();
-  SetArray(n, array);
   return ZT_OK;
 }
 
@@ -155,7 +170,7 @@ int ZTCursor::SetBitmapForm(PRUint32 n, const PRUint32* words) {
   }
   const int rc = CopyBitmap(n, words);
   if (rc != ZT_OK) return rc;
-  ztFree(m_puArray);
+  ReleaseArray();
   m_uCount = 0;
   m_bHasArray = m_bOrdered = false;
   return ZT_OK;
@@ -170,10 +185,8 @@ int ZTCursor::ComputeCursorForm() {
 
 int ZTCursor::ArrayFromBitmap() {
   const PRUint32 count = ztBitmapCount(m_puBitmap, m_uBitmapSize);
-  PRUint32* array = count ? ztAllocOf<PRUint32>(count) : nullptr;
-  if (count > 0 && !array) return NoMemory("ComputeCursorForm");
-  ztBitmapToArray(m_puBitmap, m_uBitmapSize, array);
-  SetArray(count, array);
+  if (!CopyArray(count, nullptr)) return NoMemory("ComputeCursorForm");
+  ztBitmapToArray(m_puBitmap, m_uBitmapSize, m_puArray);
   m_bOrdered = IsAscendingRank();
   if (!m_pComparator || m_bOrdered) return ZT_OK;
   const int rc = SortArray(m_pComparator);
@@ -193,7 +206,7 @@ int ZTCursor::ComputeBitmapForm() {
 }
 
 void ZTCursor::DestroyCursorForm() {
-  ztFree(m_puArray);
+  ReleaseArray();
   m_uCount = 0;
   m_bHasArray = m_bOrdered = false;
   if (m_bBitmapStale) DestroyBitmapForm();  // it described an array that is gone
@@ -278,9 +291,7 @@ int ZTCursor::Extract(PRUint32 first, PRUint32 n, ZTCursor** ppOut) {
 }
 
 int ZTCursor::CopyInto(ZTCursor* copy) const {
-  PRUint32* array = CopyWords(m_uCount, m_puArray);
-  if (m_uCount > 0 && !array) return NoMemory("Clone");
-  copy->SetArray(m_uCount, array);
+  if (!copy->CopyArray(m_uCount, m_puArray)) return NoMemory("Clone");
   copy->m_bHasArray = m_bHasArray;
   if (m_bHasBitmap) {
     const int rc = copy->CopyBitmap(m_uBitmapSize, m_puBitmap);

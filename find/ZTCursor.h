@@ -86,6 +86,11 @@ class ZTFIND_API ZTCursor : public ZTRefCount {
   friend class ztCursorMerge;
 
   void SetArray(PRUint32 n, PRUint32* array);
+  // Frees the array unless it is the inline one; m_puArray is null afterwards.
+  void ReleaseArray();
+  // The array becomes n values copied from values (zeroes when null), held inline when they
+  // fit; false when memory runs out (the cursor is then unchanged).
+  bool CopyArray(PRUint32 n, const PRUint32* values);
   int CopyBitmap(PRUint32 n, const PRUint32* words);
   int ArrayFromBitmap();
   int SortArray(ZTICursorComparator* comparator);
@@ -95,8 +100,12 @@ class ZTFIND_API ZTCursor : public ZTRefCount {
   bool IsAscendingRank() const;
   int CopyInto(ZTCursor* copy) const;
 
+  // Arrays this short live in the cursor itself: most cursors of a look-up hold one value.
+  static constexpr PRUint32 kInlineValues = 4;
+
   PRUint32 m_uCount;
-  PRUint32* m_puArray;
+  PRUint32* m_puArray;  // m_auInline, or a block of the NSPR allocator
+  PRUint32 m_auInline[kInlineValues];
   bool m_bHasArray;
   PRUint32 m_uBitmapSize;
   PRUint32 m_uBitmapCapacity;

@@ -61,10 +61,11 @@ bool IsAscending(ZTCursor* cursor) {
 // The cursors made so far, released together.
 class CursorList {
  public:
-  explicit CursorList(PRUint32 capacity) : m_ppCursors(ztAllocOf<ZTCursor*>(capacity)) {}
+  explicit CursorList(PRUint32 capacity)
+      : m_ppCursors(capacity <= kInline ? m_apInline : ztAllocOf<ZTCursor*>(capacity)) {}
   ~CursorList() {
     for (PRUint32 i = 0; i < m_uCount; ++i) m_ppCursors[i]->Release();
-    ztFree(m_ppCursors);
+    if (m_ppCursors != m_apInline) ztFree(m_ppCursors);
   }
   bool IsValid() const { return m_ppCursors != nullptr; }
   // Takes over the reference; empty cursors are dropped.
@@ -79,6 +80,9 @@ class CursorList {
   PRUint32 GetCount() const { return m_uCount; }
 
  private:
+  // A look-up most often resolves one or two records.
+  static constexpr PRUint32 kInline = 4;
+  ZTCursor* m_apInline[kInline];
   ZTCursor** m_ppCursors;
   PRUint32 m_uCount = 0;
 };

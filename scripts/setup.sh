@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 PACKAGES=(
   build-essential g++ cmake ninja-build pkg-config git
   clang libclang-rt-14-dev
-  libnspr4-dev zlib1g-dev
+  libnspr4-dev zlib1g-dev libdeflate-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   genisoimage
   libaspell-dev aspell-en aspell-fr unicode-data libicu-dev

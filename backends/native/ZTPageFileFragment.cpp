@@ -148,11 +148,6 @@ int ZTPageFileFragment::AppendFromFile(PRFileDesc* fd, PRUint32 offset, PRUint32
   return ZT_OK;
 }
 
-bool ZTPageFileFragment::Contains(PRUint32 offset, PRUint32 length) const {
-  return m_pBuffer && offset >= m_uStart && offset - m_uStart <= m_uLength &&
-         length <= m_uLength - (offset - m_uStart);
-}
-
 void ZTPageFileFragment::Unload(PRUint32 limit) {
   if (m_uLength > limit) Empty();
 }

@@ -35,7 +35,10 @@ class ZTNATIVE_API ZTPageFileFragment : public ZTRefCount {
   int AppendFromFile(PRFileDesc* fd, PRUint32 offset, PRUint32 count, const PRUint8* key,
                      PRUint32 keyLength);
   // Whether [offset, offset + length) lies wholly inside the fragment.
-  bool Contains(PRUint32 offset, PRUint32 length) const;
+  bool Contains(PRUint32 offset, PRUint32 length) const {
+    return m_pBuffer && offset >= m_uStart && offset - m_uStart <= m_uLength &&
+           length <= m_uLength - (offset - m_uStart);
+  }
   // Frees the buffer when the fragment holds more than limit bytes.
   void Unload(PRUint32 limit);
   // Frees the buffer; start, length and capacity become 0.

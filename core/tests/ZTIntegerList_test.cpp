@@ -44,6 +44,16 @@ TEST(ZTIntegerListTest, LoadsAFileOfLittleEndianValuesInAnyOrder) {
   for (PRUint32 v : {0u, 0x21u, 0x42u, 0x10FFFEu, 0xFFFFFFFFu}) EXPECT_EQ(Present(list, v), 0) << v;
 }
 
+TEST(ZTIntegerListTest, ValuesOnBothSidesOfAsciiAnswerAlike) {
+  ZTIntegerList list;
+  ASSERT_EQ(list.SetListFromAsciiString("0 1f 7f 80 ff 100"), 0);
+  for (PRUint32 v : {0x0u, 0x1Fu, 0x7Fu, 0x80u, 0xFFu, 0x100u}) EXPECT_EQ(Present(list, v), 1) << v;
+  for (PRUint32 v : {0x1u, 0x20u, 0x7Eu, 0x81u, 0x101u}) EXPECT_EQ(Present(list, v), 0) << v;
+  ASSERT_EQ(list.SetListFromAsciiString("80"), 0);  // the new list forgets the old values
+  EXPECT_EQ(Present(list, 0x7F), 0);
+  EXPECT_EQ(Present(list, 0x80), 1);
+}
+
 TEST(ZTIntegerListTest, RefusesBadFilesAndStaysUnready) {
   ztTempDir dir;
   std::string six = dir.Write("six.bin", std::string(6, '\x01'));

@@ -158,6 +158,31 @@ TEST(ZTCursorTest, CloneCopiesBothFormsAndTheOrder) {
   descending->Release();
 }
 
+// Short arrays live in the cursor and long ones on the heap; every change between the two
+// keeps the values, including a cursor set from its own array.
+TEST(ZTCursorTest, ShortAndLongArraysKeepTheirValuesThroughEveryChange) {
+  const ztElements longer = {1, 3, 5, 7, 9, 11};
+  ZTCursor* cursor = ztMakeCursor({8, 2});
+  ZTCursor* other = ztMakeCursor(longer);
+  ASSERT_EQ(cursor->Merge(other, ztfOr), ZT_OK);
+  EXPECT_EQ(ztElementsOf(cursor), (ztElements{1, 2, 3, 5, 7, 8, 9, 11}));
+  ASSERT_EQ(cursor->SetCursorForm(3, cursor->GetArray() + 2), ZT_OK);  // long to short, aliased
+  EXPECT_EQ(ztElementsOf(cursor), (ztElements{3, 5, 7}));
+  ASSERT_EQ(cursor->SetCursorForm(2, cursor->GetArray() + 1), ZT_OK);  // short to short, aliased
+  EXPECT_EQ(ztElementsOf(cursor), (ztElements{5, 7}));
+  ZTCursor* copy = nullptr;
+  ASSERT_EQ(cursor->Clone(&copy), ZT_OK);
+  ASSERT_EQ(cursor->SetCursorForm(6, other->GetArray()), ZT_OK);  // short to long
+  EXPECT_EQ(ztElementsOf(cursor), longer);
+  EXPECT_EQ(ztElementsOf(copy), (ztElements{5, 7}));
+  ASSERT_EQ(copy->ComputeBitmapForm(), ZT_OK);
+  copy->DestroyCursorForm();
+  EXPECT_EQ(ztElementsOf(copy), (ztElements{5, 7}));  // rebuilt from the bitmap, inline
+  copy->Release();
+  other->Release();
+  cursor->Release();
+}
+
 // Rejects the positions listed, or fails at position failAt.
 class PositionFilter : public ZTICursorFilter {
  public:

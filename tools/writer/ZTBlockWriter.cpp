@@ -1,6 +1,6 @@
 #include "tools/writer/ZTBlockWriter.h"
 
-#include <zlib.h>
+#include <libdeflate.h>
 
 #include "core/ZTErrors.h"
 #include "tools/writer/detail/ztLittleEndian.h"
@@ -11,19 +11,22 @@ namespace {
 const PRUint64 kMaxLogical = 0xFFFFFFFF;
 // A plain file is written in pieces of this size.
 const PRUint32 kPlainBuffer = 1 << 20;
+// The level zlib takes for its default (-1).
+const int kDefaultLevel = 6;
 
 }  // namespace
 
 ZTBlockWriter::ZTBlockWriter()
     : m_pFd(nullptr),
       m_uBlockSize(0),
-      m_iLevel(Z_DEFAULT_COMPRESSION),
+      m_pCompressor(nullptr),
       m_uMaxStored(kMaxFileSize),
       m_uLogical(0),
       m_uStored(0) {}
 
 ZTBlockWriter::~ZTBlockWriter() {
   if (m_pFd) PR_Close(m_pFd);
+  libdeflate_free_compressor(m_pCompressor);
 }
 
 int ZTBlockWriter::Open(const char* path, const char* catalog, PRUint32 blockSize, int level,
@@ -32,7 +35,16 @@ int ZTBlockWriter::Open(const char* path, const char* catalog, PRUint32 blockSiz
   m_path = path;
   m_catalogPath = catalog ? catalog : "";
   m_uBlockSize = blockSize;
-  m_iLevel = level;
+  if (level < -1 || level > 9) {
+    return ZTError(ZT_E_INVALID, "[ZTBlockWriter::Open] invalid level %d for %s", level, path);
+  }
+  if (IsCompressed()) {
+    libdeflate_free_compressor(m_pCompressor);
+    m_pCompressor = libdeflate_alloc_compressor(level < 0 ? kDefaultLevel : level);
+    if (!m_pCompressor) {
+      return ZTError(ZT_E_NOMEM, "[ZTBlockWriter::Open] Cannot allocate a compressor for %s", path);
+    }
+  }
   m_pFd = PR_Open(path, PR_WRONLY | PR_CREATE_FILE | PR_TRUNCATE, 0644);
   if (!m_pFd) return ZTError(ZT_E_FAILED, "[ZTBlockWriter::Open] Could not create %s", path);
   return ZT_OK;
@@ -82,12 +94,12 @@ int ZTBlockWriter::FlushPlain() {
 }
 
 int ZTBlockWriter::FlushBlock() {
-  uLongf stored = compressBound(static_cast<uLong>(m_pending.size()));
-  m_deflated.resize(stored);
-  int z = compress2(m_deflated.data(), &stored, m_pending.data(),
-                    static_cast<uLong>(m_pending.size()), m_iLevel);
-  if (z != Z_OK) {
-    return ZTError(ZT_E_FAILED, "[ZTBlockWriter::FlushBlock] zlib error %d compressing %s", z,
+  m_deflated.resize(libdeflate_zlib_compress_bound(m_pCompressor, m_pending.size()));
+  // Within the bound the block always fits; 0 would say it did not.
+  const size_t stored = libdeflate_zlib_compress(m_pCompressor, m_pending.data(), m_pending.size(),
+                                                 m_deflated.data(), m_deflated.size());
+  if (stored == 0) {
+    return ZTError(ZT_E_FAILED, "[ZTBlockWriter::FlushBlock] Could not deflate a block of %s",
                    m_path.c_str());
   }
   if (m_uStored + stored > m_uMaxStored) {

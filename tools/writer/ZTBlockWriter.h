@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+struct libdeflate_compressor;
+
 class ZTBlockWriter {
  public:
   ZTBlockWriter();
@@ -17,8 +19,9 @@ class ZTBlockWriter {
   ZTBlockWriter& operator=(const ZTBlockWriter&) = delete;
 
   // Creates path. With a catalog path the file is compressed: blocks of about blockSize
-  // logical bytes, deflated at the zlib level given. The file may not grow beyond maxSize
-  // bytes (at most 2 GiB - 1). 10 when a file cannot be created.
+  // logical bytes, each a zlib stream deflated at the level given (0 to 9, -1 for 6). The file
+  // may not grow beyond maxSize bytes (at most 2 GiB - 1). 10 when a file cannot be created,
+  // 12 when memory runs out.
   int Open(const char* path, const char* catalog, PRUint32 blockSize, int level,
            PRUint32 maxSize = kMaxFileSize);
 
@@ -48,7 +51,9 @@ class ZTBlockWriter {
   std::string m_path;
   std::string m_catalogPath;
   PRUint32 m_uBlockSize;
-  int m_iLevel;
+  // Deflates the blocks of a compressed file (libdeflate writes zlib streams, as zlib would,
+  // in about half of zlib's time).
+  libdeflate_compressor* m_pCompressor;
   PRUint64 m_uMaxStored;
   PRUint64 m_uLogical;  // logical bytes appended
   PRUint64 m_uStored;   // bytes written to the file

@@ -14,7 +14,7 @@
 struct ZTWriterFiles {
   std::string m_directory;  // the staging directory of the table
   PRUint32 m_uBlockSize;    // logical bytes per compressed block
-  int m_iLevel;             // zlib level
+  int m_iLevel;             // deflate level
   PRUint32 m_uMaxFileSize;  // bytes per file
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ZTErrors.h"
 #include "testing/ztTempDir.h"
 
 namespace {
@@ -74,6 +75,26 @@ TEST(ZTBlockWriter, UnitsNeverCrossABlockBoundary) {
   EXPECT_EQ(25u, blocks[2].logical);
   EXPECT_EQ(2u, blocks[3].logical);
   EXPECT_EQ(all, Inflate(ztReadFile(dir.File("c.dat")), blocks));
+}
+
+TEST(ZTBlockWriter, EveryLevelWritesBlocksZlibInflates) {
+  ztTempDir dir;
+  std::string text;
+  for (int i = 0; i < 2000; ++i) text += "entry " + std::to_string(i % 37) + " of the work; ";
+  for (int level = -1; level <= 9; ++level) {
+    ZTBlockWriter writer;
+    ASSERT_EQ(0, writer.Open(dir.File("l.dat").c_str(), dir.File("l.cat").c_str(), 4096, level));
+    ASSERT_EQ(0, writer.Append(text.data(), static_cast<PRUint32>(text.size())));
+    ASSERT_EQ(0, writer.AppendUnit("end", 3));
+    ASSERT_EQ(0, writer.Close());
+    EXPECT_EQ(text + "end", Inflate(ztReadFile(dir.File("l.dat")), ReadCatalog(dir.File("l.cat"))))
+        << level;
+  }
+  for (int level : {-2, 10}) {
+    ZTBlockWriter writer;
+    EXPECT_EQ(ZT_E_INVALID,
+              writer.Open(dir.File("x.dat").c_str(), dir.File("x.cat").c_str(), 16, level));
+  }
 }
 
 TEST(ZTBlockWriter, RefusesToGrowBeyondItsLimit) {
