@@ -249,26 +249,40 @@ std::vector<PRUint32> ZTIndexBuilder::WordOrder() const {
   return order;
 }
 
-int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWordList) const {
+int ZTIndexBuilder::WriteOccurrences(const std::string& directory,
+                                     const std::vector<PRUint32>& order) const {
   ztOccurrenceTables tables(m_postings);
-  ZTWordListBuilder words;
   int rc = tables.Begin(directory, m_bPositions, m_bCompressed);
-  for (PRUint32 number : WordOrder()) {
-    if (rc) break;
+  for (size_t i = 0; !rc && i < order.size(); ++i) rc = tables.AddWord(order[i]);
+  return rc ? rc : tables.Finish();
+}
+
+// Each word's range of records is known from the postings, so the word list is written while
+// another thread writes the records.
+int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWordList) const {
+  const std::vector<PRUint32> order = WordOrder();
+  ZTWordListBuilder words;
+  PRUint32 records = 0;
+  for (PRUint32 number : order) {
     ZTBuilderWord word;
     word.m_text = *m_words[number];
-    rc = tables.AddWord(number, &word.m_uLinkFirst, &word.m_uLinkCount);
+    word.m_uLinkFirst = records;
+    word.m_uLinkCount = m_postings.GetRecordCount(number);
+    records += word.m_uLinkCount;
     words.AddWord(std::move(word));
   }
-  if (!rc) rc = tables.Finish();
-  words.SetWordLink("DOCS", "docs", tables.GetDocRows());
+  words.SetWordLink("DOCS", "docs", records);
   words.SetSimplifier(m_pSimplifier);
   words.SetPageSize(kLookupPageSize);
   words.SetTextBlockSize(m_uTextBlock);
   words.SetCrossReferences(false);
   words.AddConfiguration(kWildCards);
   if (!m_configDir.empty()) words.SetConfigDirectory(Normalised(m_configDir));
-  return rc ? rc : words.Write(directory, pWordList);
+  int rcOccurrences = ZT_OK;
+  std::thread occurrences([&] { rcOccurrences = WriteOccurrences(directory, order); });
+  const int rc = words.Write(directory, pWordList);
+  occurrences.join();
+  return rcOccurrences ? rcOccurrences : rc;
 }
 
 std::string ZTIndexBuilder::Configuration(const std::string& directory) const {

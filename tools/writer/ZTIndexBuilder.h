@@ -103,6 +103,8 @@ class ZTIndexBuilder {
   // The numbers of the words that occur, in the byte order of their texts.
   std::vector<PRUint32> WordOrder() const;
   int WriteTables(const std::string& directory, std::string* pWordList) const;
+  // The "docs" and "occs" tables, the words' records in the order given.
+  int WriteOccurrences(const std::string& directory, const std::vector<PRUint32>& order) const;
   std::string Configuration(const std::string& directory) const;
 
   ztIStringSimplifier* m_pSimplifier = nullptr;

@@ -44,17 +44,12 @@ int ztOccurrenceTables::AddRecord(const ztPostingRecord& record) {
   const PRUint32 count = static_cast<PRUint32>(record.m_positions.size());
   if (m_bPositions) row.SetLink(m_iOccs, m_uOccRows, count);
   m_uOccRows += count;
-  ++m_uDocRows;
   return m_docs.AddRow(row);
 }
 
-int ztOccurrenceTables::AddWord(PRUint32 word, PRUint32* puFirst, PRUint32* puCount) {
-  const PRUint32 first = m_uDocRows;
-  const int rc = m_postings.ForEachRecord(
+int ztOccurrenceTables::AddWord(PRUint32 word) {
+  return m_postings.ForEachRecord(
       word, [this](const ztPostingRecord& record) { return AddRecord(record); });
-  *puFirst = first;
-  *puCount = m_uDocRows - first;
-  return rc;
 }
 
 int ztOccurrenceTables::Finish() {

@@ -20,11 +20,9 @@ class ztOccurrenceTables {
 
   // compressed: each record file is one zlib block (read whole on first use).
   int Begin(const std::string& directory, bool positions, bool compressed);
-  // Writes the word's records; *puFirst and *puCount get their range in "docs".
-  int AddWord(PRUint32 word, PRUint32* puFirst, PRUint32* puCount);
+  // Writes the word's records (ztPostings::GetRecordCount of them) after the records so far.
+  int AddWord(PRUint32 word);
   int Finish();
-  // Records written to "docs".
-  PRUint32 GetDocRows() const { return m_uDocRows; }
 
  private:
   int DeclareDocs();
@@ -36,7 +34,6 @@ class ztOccurrenceTables {
   ZTTableWriter m_docs;
   ZTTableWriter m_occs;
   int m_iDocId = -1, m_iStruct = -1, m_iOccs = -1, m_iPos = -1;
-  PRUint32 m_uDocRows = 0;
   PRUint32 m_uOccRows = 0;
 };
 

@@ -53,22 +53,25 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
   if (!list.m_bytes.empty() && document < list.m_uLastDocument) list.m_bAscending = false;
   PutNumber(&list.m_bytes, Zigzag(list.m_uLastDocument, document));
   list.m_uLastDocument = document;
-  std::vector<size_t> starts;
-  for (size_t i = from; i < to; ++i) {
-    if (i == from || occurrences[i].m_uStructure != occurrences[i - 1].m_uStructure)
-      starts.push_back(i);
-  }
-  starts.push_back(to);
-  PutNumber(&list.m_bytes, starts.size() - 1);
-  m_uRecords += starts.size() - 1;
-  for (size_t s = 0; s + 1 < starts.size(); ++s) {
-    const PRUint32 positions = static_cast<PRUint32>(starts[s + 1] - starts[s]);
-    PutNumber(&list.m_bytes, occurrences[starts[s]].m_uStructure);
-    PutNumber(&list.m_bytes, positions);
+  // The occurrences of one structure value follow each other (they are sorted).
+  auto endOfStructure = [&](size_t start) {
+    size_t end = start + 1;
+    while (end < to && occurrences[end].m_uStructure == occurrences[start].m_uStructure) ++end;
+    return end;
+  };
+  PRUint32 structures = 0;
+  for (size_t s = from; s < to; s = endOfStructure(s)) ++structures;
+  PutNumber(&list.m_bytes, structures);
+  list.m_uRecords += structures;
+  m_uRecords += structures;
+  for (size_t s = from; s < to;) {
+    const size_t end = endOfStructure(s);
+    PutNumber(&list.m_bytes, occurrences[s].m_uStructure);
+    PutNumber(&list.m_bytes, static_cast<PRUint32>(end - s));
     PRUint32 last = 0;
-    for (size_t i = starts[s]; i < starts[s + 1]; ++i) {
-      PutNumber(&list.m_bytes, occurrences[i].m_uPosition - last);
-      last = occurrences[i].m_uPosition;
+    for (; s < end; ++s) {
+      PutNumber(&list.m_bytes, occurrences[s].m_uPosition - last);
+      last = occurrences[s].m_uPosition;
     }
   }
 }

@@ -30,6 +30,10 @@ class ztPostings {
   void AddDocument(PRUint32 document, std::vector<ztOccurrence>* occurrences);
   // Whether the word has occurrences.
   bool HasWord(PRUint32 word) const;
+  // The word's records (one per document and structure value), which ForEachRecord visits.
+  PRUint32 GetRecordCount(PRUint32 word) const {
+    return word < m_lists.size() ? m_lists[word].m_uRecords : 0;
+  }
   // Visits the word's records in ascending (document, structure) order; the first non-zero
   // code of visit stops and is returned.
   int ForEachRecord(PRUint32 word, const Visit& visit) const;
@@ -44,6 +48,7 @@ class ztPostings {
   struct List {
     std::vector<PRUint8> m_bytes;  // one entry per document, see AddEntry
     PRUint32 m_uLastDocument = 0;
+    PRUint32 m_uRecords = 0;
     bool m_bAscending = true;  // the documents came in ascending order
   };
   struct Entry {
