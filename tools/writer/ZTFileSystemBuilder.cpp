@@ -59,8 +59,8 @@ int ZTFileSystemBuilder::CheckNumbers() const {
 int ZTFileSystemBuilder::WriteLists(const std::string& directory) const {
   std::vector<ztCellRow> dirList, fileList;
   for (const ZTBuilderDirectory& d : m_dirs) {
-    for (PRUint32 n : d.m_dirs) dirList.push_back(ztRow({}, {n}));
-    for (PRUint32 n : d.m_files) fileList.push_back(ztRow({}, {n}));
+    for (PRUint32 n : d.m_dirs) dirList.push_back(ztNumberRow(n));
+    for (PRUint32 n : d.m_files) fileList.push_back(ztNumberRow(n));
   }
   const int rc = ztWriteColumnTable(directory + "/dirlist", {{"DIRNO", 'n', nullptr}}, dirList,
                                     false, m_uPageSize, kStructure);
@@ -91,9 +91,10 @@ int ZTFileSystemBuilder::WriteDirectories(const std::string& directory) const {
 int ZTFileSystemBuilder::WriteFiles(const std::string& directory) const {
   std::vector<ztCellRow> rows;
   for (const ZTBuilderFile& f : m_files) {
-    ztCellRow row = ztRow({f.m_name}, {f.m_uParent});
+    ztCellRow row = ztTextRow(f.m_name);
+    row.push_back(ztNumberCell(f.m_uParent));
     row.resize(4);
-    row[2].m_text = f.m_title;
+    row[2].m_pText = &f.m_title;
     row[3].m_pText = &f.m_content;
     rows.push_back(std::move(row));
   }

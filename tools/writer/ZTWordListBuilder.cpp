@@ -3,7 +3,6 @@
 #include <prmem.h>
 
 #include <algorithm>
-#include <map>
 #include <utility>
 
 #include "core/ZTErrors.h"
@@ -21,19 +20,26 @@ const char kLinkTableMode[] = "PREMAPPED";
 typedef ZTWordListBuilder::Keys Keys;
 
 // Sorted by key (bytes), then by number.
-Keys Sorted(Keys keys) {
-  std::stable_sort(keys.begin(), keys.end());
-  return keys;
+void Sort(Keys* keys) {
+  std::sort(keys->begin(), keys->end());
 }
 
 // Every key reversed byte by byte, with the number of the record it comes from.
 Keys Reversed(const Keys& keys) {
-  Keys reversed;
+  Keys reversed(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
-    reversed.emplace_back(std::string(keys[i].first.rbegin(), keys[i].first.rend()),
-                          static_cast<PRUint32>(i));
+    reversed[i].first.assign(keys[i].first.rbegin(), keys[i].first.rend());
+    reversed[i].second = static_cast<PRUint32>(i);
   }
-  return Sorted(reversed);
+  Sort(&reversed);
+  return reversed;
+}
+
+// The record with its key and number.
+ztCellRow KeyRow(const std::pair<std::string, PRUint32>& key) {
+  ztCellRow row = ztTextRow(key.first);
+  row.push_back(ztNumberCell(key.second));
+  return row;
 }
 
 std::string Section(const std::string& directory, const char* section, const char* table,
@@ -71,7 +77,8 @@ int ZTWordListBuilder::CheckLinks() const {
 int ZTWordListBuilder::WriteKeyed(const std::string& path, const char* numField,
                                   const Keys& keys) const {
   std::vector<ztCellRow> rows;
-  for (const auto& key : keys) rows.push_back(ztRow({key.first}, {key.second}));
+  rows.reserve(keys.size());
+  for (const auto& key : keys) rows.push_back(KeyRow(key));
   return ztWriteColumnTable(
       path, {{"KEY", 't', nullptr, nullptr, m_uTextBlock}, {numField, 'n', nullptr}}, rows, true,
       m_uPageSize);
@@ -90,13 +97,14 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
   for (size_t i = 0; i < m_words.size(); ++i) {
     const ZTBuilderWord& word = m_words[i];
     const PRUint32 see = word.m_iSee < 0 ? static_cast<PRUint32>(i) : word.m_iSee;
-    ztCellRow row = m_bCrossReferences ? ztRow({word.m_text}, {see}) : ztRow({word.m_text}, {});
+    ztCellRow row = ztTextRow(word.m_text);
     if (m_bCrossReferences) {
+      row.push_back(ztNumberCell(see));
       row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
                                static_cast<PRUint32>(word.m_variants.size())));
     }
     if (linked) row.push_back(ztLinkCell(word.m_uLinkFirst, word.m_uLinkCount));
-    for (int v : word.m_variants) variants.push_back(ztRow({}, {static_cast<PRUint32>(v)}));
+    for (int v : word.m_variants) variants.push_back(ztNumberRow(static_cast<PRUint32>(v)));
     rows.push_back(std::move(row));
   }
   std::vector<ztColumn> columns = {{"WORD", 't', nullptr, nullptr, m_uTextBlock}};
@@ -127,22 +135,26 @@ int ZTWordListBuilder::Simplified(const std::string& text, std::string* pOut) co
 
 // The simplified keys, each with the range of its exact lookup records in "caplinks".
 int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys& exact) const {
-  std::map<std::string, std::vector<PRUint32>> groups;
-  std::string simplified;
+  // Every exact record under its simplified key; sorted, the records of one key follow each
+  // other in ascending order.
+  Keys simplified(exact.size());
   for (size_t i = 0; i < exact.size(); ++i) {
-    const int rc = Simplified(exact[i].first, &simplified);
+    const int rc = Simplified(exact[i].first, &simplified[i].first);
     if (rc) return rc;
-    groups[simplified].push_back(static_cast<PRUint32>(i));
+    simplified[i].second = static_cast<PRUint32>(i);
   }
+  Sort(&simplified);
   std::vector<ztCellRow> caps, links;
   Keys capKeys;
-  for (const auto& group : groups) {
-    ztCellRow row = ztRow({group.first}, {});
-    row.push_back(ztLinkCell(static_cast<PRUint32>(links.size()),
-                             static_cast<PRUint32>(group.second.size())));
-    for (PRUint32 record : group.second) links.push_back(ztRow({}, {record}));
-    caps.push_back(row);
-    capKeys.emplace_back(group.first, static_cast<PRUint32>(capKeys.size()));
+  links.reserve(simplified.size());
+  for (size_t i = 0; i < simplified.size();) {
+    size_t end = i + 1;
+    while (end < simplified.size() && simplified[end].first == simplified[i].first) ++end;
+    capKeys.emplace_back(simplified[i].first, static_cast<PRUint32>(capKeys.size()));
+    ztCellRow row = ztTextRow(simplified[i].first);
+    row.push_back(ztLinkCell(static_cast<PRUint32>(links.size()), static_cast<PRUint32>(end - i)));
+    caps.push_back(std::move(row));
+    for (; i < end; ++i) links.push_back(ztNumberRow(simplified[i].second));
   }
   int rc = ztWriteColumnTable(directory + "/caplinks", {{"LOOKUPNO", 'n', nullptr}}, links, false,
                               kLinkPageSize, kLinkTableMode);
@@ -171,10 +183,11 @@ std::string ZTWordListBuilder::Configuration(const std::string& directory) const
 int ZTWordListBuilder::Write(const std::string& directory, std::string* pConfigPath) const {
   int rc = CheckLinks();
   Keys exact;
+  exact.reserve(m_words.size());
   for (size_t i = 0; i < m_words.size(); ++i) {
     exact.emplace_back(m_words[i].m_text, static_cast<PRUint32>(i));
   }
-  exact = Sorted(exact);
+  Sort(&exact);
   if (!rc) rc = WriteWords(directory);
   if (!rc) rc = WriteKeyed(directory + "/lookup", "WORDNO", exact);
   if (!rc) rc = WriteKeyed(directory + "/revlookup", "LOOKUPNO", Reversed(exact));

@@ -105,6 +105,24 @@ ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint3
   return row;
 }
 
+ztCellRow ztTextRow(const std::string& text) {
+  ztCellRow row;
+  row.reserve(4);  // a key and its numbers or links, without growing
+  row.emplace_back();
+  row.back().m_pText = &text;
+  return row;
+}
+
+ztCellRow ztNumberRow(PRUint32 number) {
+  return ztCellRow(1, ztNumberCell(number));
+}
+
+ztCell ztNumberCell(PRUint32 number) {
+  ztCell cell;
+  cell.m_uNum = number;
+  return cell;
+}
+
 ztCell ztLinkCell(PRUint32 first, PRUint32 count) {
   ztCell cell;
   cell.m_uNum = first;

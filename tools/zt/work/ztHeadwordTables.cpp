@@ -66,7 +66,7 @@ int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* s
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
     words[w].m_uLinkFirst = static_cast<PRUint32>(rows.size());
     words[w].m_uLinkCount = static_cast<PRUint32>(entries.size());
-    for (PRUint32 entry : entries) rows.push_back(ztRow({}, {entry}));
+    for (PRUint32 entry : entries) rows.push_back(ztNumberRow(entry));
     builder.AddWord(words[w]);
   }
   // Read whole when the work opens: every look-up follows links into it.
