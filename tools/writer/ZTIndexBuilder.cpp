@@ -155,14 +155,6 @@ int ZTIndexBuilder::Start() {
   return rc;
 }
 
-PRUint32 ZTIndexBuilder::WordNumber(const std::string& word) {
-  const auto found = m_numbers.find(word);
-  if (found != m_numbers.end()) return found->second;
-  const auto inserted = m_numbers.emplace(word, static_cast<PRUint32>(m_words.size())).first;
-  m_words.push_back(&inserted->first);
-  return inserted->second;
-}
-
 int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool marked,
                         ztCutDocument* pOut) {
   int rc = CheckParts(id, parts);
@@ -188,7 +180,7 @@ int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
   occurrences.reserve(document.m_words.size());
   for (const ztCutWord& word : document.m_words) {
     const PRUint32 position = static_cast<PRUint32>(occurrences.size());
-    occurrences.push_back({WordNumber(word.m_text), word.m_uStructure, position});
+    occurrences.push_back({m_numbers.Number(word.m_text), word.m_uStructure, position});
   }
   m_postings.AddDocument(document.m_uId, &occurrences);
   m_documents.insert(document.m_uId);
@@ -241,11 +233,11 @@ int ZTIndexBuilder::AddDocuments(PRUint32 count, const PartsOf& partsOf, const M
 
 std::vector<PRUint32> ZTIndexBuilder::WordOrder() const {
   std::vector<PRUint32> order;
-  for (PRUint32 i = 0; i < m_words.size(); ++i) {
+  for (PRUint32 i = 0; i < m_numbers.GetCount(); ++i) {
     if (m_postings.HasWord(i)) order.push_back(i);
   }
   std::sort(order.begin(), order.end(),
-            [this](PRUint32 a, PRUint32 b) { return *m_words[a] < *m_words[b]; });
+            [this](PRUint32 a, PRUint32 b) { return m_numbers.Word(a) < m_numbers.Word(b); });
   return order;
 }
 
@@ -265,7 +257,7 @@ int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWord
   PRUint32 records = 0;
   for (PRUint32 number : order) {
     ZTBuilderWord word;
-    word.m_text = *m_words[number];
+    word.m_text = m_numbers.Word(number);
     word.m_uLinkFirst = records;
     word.m_uLinkCount = m_postings.GetRecordCount(number);
     records += word.m_uLinkCount;

@@ -17,13 +17,13 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
 #include "tools/writer/detail/ztCutQueue.h"
 #include "tools/writer/detail/ztPostings.h"
 #include "tools/writer/detail/ztWordMarker.h"
+#include "tools/writer/detail/ztWordNumbers.h"
 
 class ztIStringSimplifier;
 
@@ -99,7 +99,6 @@ class ZTIndexBuilder {
   // Numbers the words of a cut document and adds its postings.
   int AddCut(const ztCutDocument& document);
   int Start();
-  PRUint32 WordNumber(const std::string& word);
   // The numbers of the words that occur, in the byte order of their texts.
   std::vector<PRUint32> WordOrder() const;
   int WriteTables(const std::string& directory, std::string* pWordList) const;
@@ -118,8 +117,7 @@ class ZTIndexBuilder {
   std::string m_configDir;  // empty: the directory given to Write
   bool m_bStarted = false;  // the marker is set up: the separators are fixed
   ztWordMarker m_marker;
-  std::unordered_map<std::string, PRUint32> m_numbers;  // word -> its number
-  std::vector<const std::string*> m_words;              // number -> the word in m_numbers
+  ztWordNumbers m_numbers;
   std::unordered_set<PRUint32> m_documents;
   ztPostings m_postings;
 };

@@ -1,0 +1,35 @@
+// ztWordNumbers: numbers the distinct words of an index in the order they first come. Open
+// addressing over a power-of-two table of (hash, number) slots, at most half full: a look-up
+// mostly reads one slot and compares one word.
+#ifndef TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
+#define TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
+
+#include <prtypes.h>
+
+#include <string>
+#include <vector>
+
+class ztWordNumbers {
+ public:
+  // The word's number: for a word not seen before, the count of words so far.
+  PRUint32 Number(const std::string& word);
+  // The word numbered number (below GetCount()).
+  const std::string& Word(PRUint32 number) const { return m_words[number]; }
+  PRUint32 GetCount() const { return static_cast<PRUint32>(m_words.size()); }
+
+ private:
+  struct Slot {
+    PRUint32 m_uHash = 0;
+    PRUint32 m_uNumber = 0;  // the word's number + 1; 0 for an empty slot
+  };
+
+  // The slot of hash where the word is or would go.
+  Slot& Find(PRUint32 hash, const std::string& word);
+  // Doubles the table (from 1024 slots), placing every word anew.
+  void Grow();
+
+  std::vector<Slot> m_slots;
+  std::vector<std::string> m_words;
+};
+
+#endif  // TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
