@@ -18,8 +18,6 @@ namespace {
 constexpr char kSetFileName[] = "ZTIntegerList::SetFileName";
 // "ffffffff " is the longest formatted value.
 constexpr size_t kLongestFormattedValue = 9;
-// Values below this one are answered from a bitmap.
-constexpr PRUint32 kAsciiEnd = 128;
 
 PRUint32 ReadLittleEndian(const char* bytes) {
   const unsigned char* b = reinterpret_cast<const unsigned char*>(bytes);
@@ -209,13 +207,9 @@ int ZTIntegerList::FormatToAsciiString(char** ppcText) const {
   return ZT_OK;
 }
 
-int ZTIntegerList::IsPresent(PRUint32 value, int* pbPresent) const {
+int ZTIntegerList::SearchItems(PRUint32 value, int* pbPresent) const {
   if (!pbPresent) return ZT_E_INVALID;
   if (!m_bReady) return ZTError(ZT_E_FAILED, "[ZTIntegerList::IsPresent] The list is not set");
-  if (m_bAsciiIndexed && value < kAsciiEnd) {
-    *pbPresent = (m_auAscii[value / 32] >> (value % 32)) & 1;
-    return ZT_OK;
-  }
   *pbPresent = std::binary_search(m_pItems, m_pItems + m_uCount, value) ? 1 : 0;
   return ZT_OK;
 }

@@ -29,9 +29,20 @@ class ZTCORE_API ZTIntegerList : public ZTFile {
   // reads back; null for an empty list. Free the text with PR_smprintf_free.
   int FormatToAsciiString(char** ppcText) const;
   // *pbPresent 1 when value is in the list, else 0. 10 when no list was set.
-  int IsPresent(PRUint32 value, int* pbPresent) const;
+  int IsPresent(PRUint32 value, int* pbPresent) const {
+    if (m_bAsciiIndexed && value < kAsciiEnd && pbPresent) {
+      *pbPresent = (m_auAscii[value / 32] >> (value % 32)) & 1;
+      return 0;
+    }
+    return SearchItems(value, pbPresent);
+  }
 
  private:
+  // Values below this one are answered from a bitmap (characters are mostly ASCII).
+  static constexpr PRUint32 kAsciiEnd = 128;
+
+  // IsPresent by halving over the items.
+  int SearchItems(PRUint32 value, int* pbPresent) const;
   void Clear();
   // Takes values (from PR_Malloc) as the owned list, sorting them.
   void Adopt(PRUint32* values, PRUint32 count);
@@ -44,7 +55,7 @@ class ZTCORE_API ZTIntegerList : public ZTFile {
   bool m_bOwned;             // m_pItems was allocated by the list
   PRUint32* m_pCodePoints;   // the array made by SetListFromUTF8String
   bool m_bReady;
-  // Bit v set when ASCII value v is in the list (characters are mostly ASCII), when indexed.
+  // Bit v set when ASCII value v is in the list, when indexed.
   bool m_bAsciiIndexed;
   PRUint32 m_auAscii[4];
 };
