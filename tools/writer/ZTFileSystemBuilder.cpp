@@ -91,7 +91,7 @@ int ZTFileSystemBuilder::WriteDirectories(const std::string& directory) const {
 int ZTFileSystemBuilder::WriteFiles(const std::string& directory) const {
   std::vector<ztCellRow> rows;
   for (const ZTBuilderFile& f : m_files) {
-    ztCellRow row = ztTextRow(f.m_name);
+    ztCellRow row = ztTextRow(f.m_name, 4);
     row.push_back(ztNumberCell(f.m_uParent));
     row.resize(4);
     row[2].m_pText = &f.m_title;

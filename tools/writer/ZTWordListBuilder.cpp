@@ -37,7 +37,7 @@ Keys Reversed(const Keys& keys) {
 
 // The record with its key and number.
 ztCellRow KeyRow(const std::pair<std::string, PRUint32>& key) {
-  ztCellRow row = ztTextRow(key.first);
+  ztCellRow row = ztTextRow(key.first, 2);
   row.push_back(ztNumberCell(key.second));
   return row;
 }
@@ -97,7 +97,7 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
   for (size_t i = 0; i < m_words.size(); ++i) {
     const ZTBuilderWord& word = m_words[i];
     const PRUint32 see = word.m_iSee < 0 ? static_cast<PRUint32>(i) : word.m_iSee;
-    ztCellRow row = ztTextRow(word.m_text);
+    ztCellRow row = ztTextRow(word.m_text, 4);
     if (m_bCrossReferences) {
       row.push_back(ztNumberCell(see));
       row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
@@ -151,7 +151,7 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
     size_t end = i + 1;
     while (end < simplified.size() && simplified[end].first == simplified[i].first) ++end;
     capKeys.emplace_back(simplified[i].first, static_cast<PRUint32>(capKeys.size()));
-    ztCellRow row = ztTextRow(simplified[i].first);
+    ztCellRow row = ztTextRow(simplified[i].first, 2);
     row.push_back(ztLinkCell(static_cast<PRUint32>(links.size()), static_cast<PRUint32>(end - i)));
     caps.push_back(std::move(row));
     for (; i < end; ++i) links.push_back(ztNumberRow(simplified[i].second));

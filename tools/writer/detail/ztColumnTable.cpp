@@ -105,9 +105,9 @@ ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint3
   return row;
 }
 
-ztCellRow ztTextRow(const std::string& text) {
+ztCellRow ztTextRow(const std::string& text, size_t cells) {
   ztCellRow row;
-  row.reserve(4);  // a key and its numbers or links, without growing
+  row.reserve(cells);
   row.emplace_back();
   row.back().m_pText = &text;
   return row;

@@ -40,9 +40,9 @@ typedef std::vector<ztCell> ztCellRow;
 
 // A row of texts followed by numbers.
 ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint32>& numbers);
-// A row that begins with text, borrowed: it must outlive the table's writing. The cells that
-// follow are the caller's to add.
-ztCellRow ztTextRow(const std::string& text);
+// A row beginning with text, borrowed (it must outlive the table's writing), with room for
+// cells cells in all: the cells that follow are the caller's to add.
+ztCellRow ztTextRow(const std::string& text, size_t cells);
 // A row of one number.
 ztCellRow ztNumberRow(PRUint32 number);
 ztCell ztNumberCell(PRUint32 number);
