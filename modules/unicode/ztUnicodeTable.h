@@ -11,7 +11,7 @@ enum { ZT_UNICODE_CODE = 0, ZT_UNICODE_LOWER = 1, ZT_UNICODE_BASE = 2 };
 extern const PRUint32 g_piUnicode[][3];
 extern const PRUint32 g_uUnicodeRows;
 
-// The row of code, or null when it has none (binary search).
+// The row of code, or null when it has none (a block index, then halving within the block).
 const PRUint32* ztFindUnicodeRow(PRUint32 code);
 
 #endif  // MODULES_UNICODE_ZTUNICODETABLE_H_
