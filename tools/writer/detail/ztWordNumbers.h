@@ -1,6 +1,6 @@
-// ztWordNumbers: numbers the distinct words of an index in the order they first come. Open
-// addressing over a power-of-two table of (hash, number) slots, at most half full: a look-up
-// mostly reads one slot and compares one word.
+// ztWordNumbers: numbers distinct words (of an index, of a headword list) in the order they
+// first come. Open addressing over a power-of-two table of (hash, number) slots, at most half
+// full: a look-up mostly reads one slot and compares one word.
 #ifndef TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
 #define TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
 

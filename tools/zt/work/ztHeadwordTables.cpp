@@ -1,18 +1,17 @@
 #include "tools/zt/work/ztHeadwordTables.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tools/writer/detail/ztColumnTable.h"
 #include "tools/zt/work/ztWorkLayout.h"
 
 PRUint32 ztHeadwordTables::Word(const std::string& text) {
-  const auto found = m_numbers.find(text);
-  if (found != m_numbers.end()) return found->second;
-  const PRUint32 number = static_cast<PRUint32>(m_words.size());
-  m_numbers.emplace(text, number);
+  const PRUint32 number = m_numbers.Number(text);
+  if (number < m_words.size()) return number;
   ZTBuilderWord word;
   word.m_text = text;
-  m_words.push_back(word);
+  m_words.push_back(std::move(word));
   m_entries.emplace_back();
   return number;
 }

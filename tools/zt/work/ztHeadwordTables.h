@@ -7,10 +7,10 @@
 #include <prtypes.h>
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "tools/writer/ZTWordListBuilder.h"
+#include "tools/writer/detail/ztWordNumbers.h"
 #include "tools/zt/ZTSourceEntry.h"
 
 class ztIStringSimplifier;
@@ -32,7 +32,7 @@ class ztHeadwordTables {
 
   std::vector<ZTBuilderWord> m_words;
   std::vector<std::vector<PRUint32>> m_entries;  // word -> entry numbers
-  std::unordered_map<std::string, PRUint32> m_numbers;
+  ztWordNumbers m_numbers;
 };
 
 #endif  // TOOLS_ZT_WORK_ZTHEADWORDTABLES_H_
