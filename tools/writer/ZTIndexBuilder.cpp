@@ -164,8 +164,8 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
     const PRUint32 structure = parts[i].m_uStructure;
     rc = m_marker.Mark(
         parts[i].m_text,
-        [&](const std::string& word) {
-          pOut->m_words.push_back({word, structure});
+        [&](std::string&& word) {
+          pOut->m_words.push_back({std::move(word), structure});
           return ZT_OK;
         },
         marked ? &pOut->m_marked : nullptr);
