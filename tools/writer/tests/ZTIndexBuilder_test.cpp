@@ -3,6 +3,7 @@
 #include "tools/writer/ZTIndexBuilder.h"
 
 #include <gtest/gtest.h>
+#include <plstr.h>
 
 #include <filesystem>
 #include <map>
@@ -303,6 +304,32 @@ TEST(ZTIndexBuilder, IndexesDocumentsOnTwoThreadsAsOneByOne) {
     EXPECT_EQ(builder.GetOccurrenceCount(), 2 * c.m_uIndexed);
     EXPECT_EQ(Written(builder, threaded), Written(expected, serial));
   }
+}
+
+// A simplifier that cannot simplify anything.
+class ztFailingSimplifier : public ztIStringSimplifier {
+ public:
+  int SimplifyFirstChar(const char*, PRUint32*, char*, PRUint32*) override { return ZT_E_FAILED; }
+  void ComputeIdentity() override { m_pcIdentity = PL_strdup("test:failing"); }
+};
+
+// The word list is written while another thread writes the record tables: a failure of the
+// word list alone (its simplified keys), or of both (no directory), is the index's.
+TEST(ZTIndexBuilder, WriteReportsTheFailureOfEitherThread) {
+  ztFailingSimplifier* failing = new ztFailingSimplifier();
+  for (bool simplified : {true, false}) {
+    ztTempDir dir;
+    ZTIndexBuilder builder;
+    if (simplified) builder.SetSimplifier(failing);
+    ASSERT_EQ(builder.AddDocument(0, {{"chat chien", 2}}, nullptr), 0);
+    const std::string target = simplified ? dir.path() : dir.File("missing");
+    std::string config;
+    ztTakeLog();
+    EXPECT_NE(builder.Write(target, &config), 0) << simplified;
+    EXPECT_NE(ztTakeLog(), "") << simplified;
+    EXPECT_EQ(config, "") << simplified;
+  }
+  failing->Release();
 }
 
 TEST(ZTIndexBuilder, TheWordListFindsWordsWithWildcardsAndWithoutCase) {
