@@ -19,9 +19,35 @@ const char kLinkTableMode[] = "PREMAPPED";
 
 typedef ZTWordListBuilder::Keys Keys;
 
-// Sorted by key (bytes), then by number. Builders mostly give their words in order already.
+// The first 8 bytes of key as a big-endian number (0 past its end): prefixes that differ order
+// their keys as the keys' bytes do.
+PRUint64 Prefix(const std::string& key) {
+  PRUint64 prefix = 0;
+  for (size_t i = 0; i < 8; ++i) {
+    prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0);
+  }
+  return prefix;
+}
+
+// Sorted by key (bytes), then by number. Builders mostly give their words in order already;
+// otherwise the keys' prefixes order most pairs without reading the strings.
 void Sort(Keys* keys) {
-  if (!std::is_sorted(keys->begin(), keys->end())) std::sort(keys->begin(), keys->end());
+  if (std::is_sorted(keys->begin(), keys->end())) return;
+  struct Item {
+    PRUint64 m_uPrefix;
+    PRUint32 m_uKey;
+  };
+  std::vector<Item> items(keys->size());
+  for (size_t i = 0; i < keys->size(); ++i) {
+    items[i] = {Prefix((*keys)[i].first), static_cast<PRUint32>(i)};
+  }
+  std::sort(items.begin(), items.end(), [keys](const Item& a, const Item& b) {
+    if (a.m_uPrefix != b.m_uPrefix) return a.m_uPrefix < b.m_uPrefix;
+    return (*keys)[a.m_uKey] < (*keys)[b.m_uKey];
+  });
+  Keys sorted(keys->size());
+  for (size_t i = 0; i < items.size(); ++i) sorted[i] = std::move((*keys)[items[i].m_uKey]);
+  keys->swap(sorted);
 }
 
 // Every key reversed byte by byte, with the number of the record it comes from.
