@@ -135,8 +135,9 @@ int ZTWorkCompiler::IndexArticles(const ZTSource& source, ZTIndexBuilder* pIndex
   return rc ? rc : AddMedia(source, pTree);
 }
 
-// The headword list is written while the articles are cut and indexed (two threads more),
-// then the articles while the index is written. Each thread has a simplifier of its own.
+// The headword list is gathered and written while the articles are cut and indexed (two
+// threads more), then the articles while the index is written. Each thread has a simplifier
+// of its own.
 int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& staging,
                                 ZTCompileSummary* pSummary) {
   *pSummary = ZTCompileSummary();
@@ -148,9 +149,6 @@ int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& stagi
     if (rc == ZT_OK) rc = MakeDirectory(staging + "/" + dir);
   }
   ztHeadwordTables headwords;
-  for (PRUint32 i = 0; !rc && i < source.m_entries.size(); ++i) {
-    headwords.AddEntry(source.m_entries[i], i);
-  }
   ZTIndexBuilder index;
   index.SetSimplifier(forIndex);
   index.SetConfigDirectory(".");
@@ -160,6 +158,9 @@ int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& stagi
   if (!rc) {
     rc = Together(
         [&] {
+          for (PRUint32 i = 0; i < source.m_entries.size(); ++i) {
+            headwords.AddEntry(source.m_entries[i], i);
+          }
           return headwords.Write(staging + "/" + kZtHeadwordDir, forHeadwords, kDefaultSimplifier);
         },
         [&] { return IndexArticles(source, &index, &tree); });
