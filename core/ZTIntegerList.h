@@ -5,6 +5,7 @@
 #ifndef CORE_ZTINTEGERLIST_H_
 #define CORE_ZTINTEGERLIST_H_
 
+#include "core/ZTErrors.h"
 #include "core/ZTFile.h"
 
 class ZTCORE_API ZTIntegerList : public ZTFile {
@@ -32,7 +33,7 @@ class ZTCORE_API ZTIntegerList : public ZTFile {
   int IsPresent(PRUint32 value, int* pbPresent) const {
     if (m_bAsciiIndexed && value < kAsciiEnd && pbPresent) {
       *pbPresent = (m_auAscii[value / 32] >> (value % 32)) & 1;
-      return 0;
+      return ZT_OK;
     }
     return SearchItems(value, pbPresent);
   }

@@ -1,7 +1,6 @@
 #include "tools/zt/work/ztHeadwordTables.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "tools/writer/detail/ztColumnTable.h"
 #include "tools/zt/work/ztWorkLayout.h"
@@ -9,9 +8,7 @@
 PRUint32 ztHeadwordTables::Word(const std::string& text) {
   const PRUint32 number = m_numbers.Number(text);
   if (number < m_words.size()) return number;
-  ZTBuilderWord word;
-  word.m_text = text;
-  m_words.push_back(std::move(word));
+  m_words.emplace_back();  // its text stays in m_numbers until the words are sorted
   m_entries.emplace_back();
   return number;
 }
@@ -41,13 +38,14 @@ std::vector<ZTBuilderWord> ztHeadwordTables::SortedWords(std::vector<PRUint32>* 
   order.resize(m_words.size());
   for (PRUint32 w = 0; w < order.size(); ++w) order[w] = w;
   std::sort(order.begin(), order.end(),
-            [this](PRUint32 a, PRUint32 b) { return m_words[a].m_text < m_words[b].m_text; });
+            [this](PRUint32 a, PRUint32 b) { return m_numbers.Word(a) < m_numbers.Word(b); });
   std::vector<int> renumbered(order.size());
   for (PRUint32 w = 0; w < order.size(); ++w) renumbered[order[w]] = static_cast<int>(w);
   std::vector<ZTBuilderWord> words;
   for (PRUint32 old : order) {
     words.push_back(m_words[old]);
     ZTBuilderWord& word = words.back();
+    word.m_text = m_numbers.Word(old);
     if (word.m_iSee >= 0) word.m_iSee = renumbered[word.m_iSee];
     for (int& variant : word.m_variants) variant = renumbered[variant];
   }

@@ -30,9 +30,9 @@ class ztHeadwordTables {
   PRUint32 Word(const std::string& text);
   std::vector<ZTBuilderWord> SortedWords(std::vector<PRUint32>* pOrder) const;
 
-  std::vector<ZTBuilderWord> m_words;
+  std::vector<ZTBuilderWord> m_words;            // links only: the texts are in m_numbers
   std::vector<std::vector<PRUint32>> m_entries;  // word -> entry numbers
-  ztWordNumbers m_numbers;
+  ztWordNumbers m_numbers;                       // text <-> word number
 };
 
 #endif  // TOOLS_ZT_WORK_ZTHEADWORDTABLES_H_
