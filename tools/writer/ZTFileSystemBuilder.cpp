@@ -57,10 +57,10 @@ int ZTFileSystemBuilder::CheckNumbers() const {
 }
 
 int ZTFileSystemBuilder::WriteLists(const std::string& directory) const {
-  std::vector<ztCellRow> dirList, fileList;
+  ztCellRows dirList(1), fileList(1);
   for (const ZTBuilderDirectory& d : m_dirs) {
-    for (PRUint32 n : d.m_dirs) dirList.push_back(ztNumberRow(n));
-    for (PRUint32 n : d.m_files) fileList.push_back(ztNumberRow(n));
+    for (PRUint32 n : d.m_dirs) dirList.AddNumber(n);
+    for (PRUint32 n : d.m_files) fileList.AddNumber(n);
   }
   const int rc = ztWriteColumnTable(directory + "/dirlist", {{"DIRNO", 'n', nullptr}}, dirList,
                                     false, m_uPageSize, kStructure);
@@ -70,15 +70,15 @@ int ZTFileSystemBuilder::WriteLists(const std::string& directory) const {
 }
 
 int ZTFileSystemBuilder::WriteDirectories(const std::string& directory) const {
-  std::vector<ztCellRow> rows;
+  ztCellRows rows(4);
   PRUint32 dirList = 0, fileList = 0;
   for (const ZTBuilderDirectory& d : m_dirs) {
-    ztCellRow row = ztRow({d.m_name}, {d.m_uParent});
-    row.push_back(ztLinkCell(dirList, static_cast<PRUint32>(d.m_dirs.size())));
-    row.push_back(ztLinkCell(fileList, static_cast<PRUint32>(d.m_files.size())));
+    rows.AddText(d.m_name);
+    rows.AddNumber(d.m_uParent);
+    rows.AddLink(dirList, static_cast<PRUint32>(d.m_dirs.size()));
+    rows.AddLink(fileList, static_cast<PRUint32>(d.m_files.size()));
     dirList += static_cast<PRUint32>(d.m_dirs.size());
     fileList += static_cast<PRUint32>(d.m_files.size());
-    rows.push_back(row);
   }
   return ztWriteColumnTable(directory + "/dirs",
                             {{"NAME", 't', nullptr, kStructure},
@@ -89,14 +89,13 @@ int ZTFileSystemBuilder::WriteDirectories(const std::string& directory) const {
 }
 
 int ZTFileSystemBuilder::WriteFiles(const std::string& directory) const {
-  std::vector<ztCellRow> rows;
+  ztCellRows rows(4);
+  rows.Reserve(m_files.size());
   for (const ZTBuilderFile& f : m_files) {
-    ztCellRow row = ztTextRow(f.m_name, 4);
-    row.push_back(ztNumberCell(f.m_uParent));
-    row.resize(4);
-    row[2].m_pText = &f.m_title;
-    row[3].m_pText = &f.m_content;
-    rows.push_back(std::move(row));
+    rows.AddText(f.m_name);
+    rows.AddNumber(f.m_uParent);
+    rows.AddText(f.m_title);
+    rows.AddText(f.m_content);
   }
   return ztWriteColumnTable(directory + "/files",
                             {{"NAME", 't', nullptr, kStructure},

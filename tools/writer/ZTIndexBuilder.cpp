@@ -20,6 +20,8 @@ const PRUint32 kMaxStructure = 255;
 // them at most.
 const size_t kBatchDocuments = 256;
 const size_t kQueuedBatches = 4;
+// What a document's words are reserved for: a word for so many bytes of its HTML.
+const size_t kBytesPerWord = 8;
 // Records per page of the word list's lookup tables.
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
@@ -160,12 +162,16 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
   int rc = CheckParts(id, parts);
   if (!rc) rc = Start();
   pOut->m_uId = id;
+  size_t bytes = 0;
+  for (const ZTIndexPart& part : parts) bytes += part.m_text.size();
+  pOut->m_words.reserve(bytes / kBytesPerWord);
   for (size_t i = 0; !rc && i < parts.size(); ++i) {
     const PRUint32 structure = parts[i].m_uStructure;
     rc = m_marker.Mark(
         parts[i].m_text,
-        [&](std::string&& word) {
-          pOut->m_words.push_back({std::move(word), structure});
+        [&](const char* word, size_t length) {
+          pOut->m_texts.append(word, length);
+          pOut->m_words.push_back({pOut->m_texts.size(), structure});
           return ZT_OK;
         },
         marked ? &pOut->m_marked : nullptr);
@@ -178,9 +184,12 @@ int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
   if (rc) return rc;
   std::vector<ztOccurrence> occurrences;
   occurrences.reserve(document.m_words.size());
+  size_t begin = 0;
   for (const ztCutWord& word : document.m_words) {
     const PRUint32 position = static_cast<PRUint32>(occurrences.size());
-    occurrences.push_back({m_numbers.Number(word.m_text), word.m_uStructure, position});
+    const PRUint32 number = m_numbers.Number(document.m_texts.data() + begin, word.m_uEnd - begin);
+    occurrences.push_back({number, word.m_uStructure, position});
+    begin = word.m_uEnd;
   }
   m_postings.AddDocument(document.m_uId, &occurrences);
   m_documents.insert(document.m_uId);

@@ -61,13 +61,6 @@ Keys Reversed(const Keys& keys) {
   return reversed;
 }
 
-// The record with its key and number.
-ztCellRow KeyRow(const std::pair<std::string, PRUint32>& key) {
-  ztCellRow row = ztTextRow(key.first, 2);
-  row.push_back(ztNumberCell(key.second));
-  return row;
-}
-
 std::string Section(const std::string& directory, const char* section, const char* table,
                     const char* lines) {
   return std::string("[") + section + "]\nRSURL=native:" + directory + "/" + table + "\n" + lines;
@@ -102,9 +95,12 @@ int ZTWordListBuilder::CheckLinks() const {
 
 int ZTWordListBuilder::WriteKeyed(const std::string& path, const char* numField,
                                   const Keys& keys) const {
-  std::vector<ztCellRow> rows;
-  rows.reserve(keys.size());
-  for (const auto& key : keys) rows.push_back(KeyRow(key));
+  ztCellRows rows(2);
+  rows.Reserve(keys.size());
+  for (const auto& key : keys) {
+    rows.AddText(key.first);
+    rows.AddNumber(key.second);
+  }
   return ztWriteColumnTable(
       path, {{"KEY", 't', nullptr, nullptr, m_uTextBlock}, {numField, 'n', nullptr}}, rows, true,
       m_uPageSize);
@@ -118,26 +114,26 @@ void ZTWordListBuilder::SetWordLink(const std::string& field, const std::string&
 }
 
 int ZTWordListBuilder::WriteWords(const std::string& directory) const {
-  std::vector<ztCellRow> rows, variants;
   const bool linked = !m_linkField.empty();
+  ztCellRows rows(1 + (m_bCrossReferences ? 2 : 0) + (linked ? 1 : 0)), variants(1);
+  rows.Reserve(m_words.size());
   for (size_t i = 0; i < m_words.size(); ++i) {
     const ZTBuilderWord& word = m_words[i];
     const PRUint32 see = word.m_iSee < 0 ? static_cast<PRUint32>(i) : word.m_iSee;
-    ztCellRow row = ztTextRow(word.m_text, 4);
+    rows.AddText(word.m_text);
     if (m_bCrossReferences) {
-      row.push_back(ztNumberCell(see));
-      row.push_back(ztLinkCell(static_cast<PRUint32>(variants.size()),
-                               static_cast<PRUint32>(word.m_variants.size())));
+      rows.AddNumber(see);
+      rows.AddLink(static_cast<PRUint32>(variants.GetRowCount()),
+                   static_cast<PRUint32>(word.m_variants.size()));
     }
-    if (linked) row.push_back(ztLinkCell(word.m_uLinkFirst, word.m_uLinkCount));
-    for (int v : word.m_variants) variants.push_back(ztNumberRow(static_cast<PRUint32>(v)));
-    rows.push_back(std::move(row));
+    if (linked) rows.AddLink(word.m_uLinkFirst, word.m_uLinkCount);
+    for (int v : word.m_variants) variants.AddNumber(static_cast<PRUint32>(v));
   }
   std::vector<ztColumn> columns = {{"WORD", 't', nullptr, nullptr, m_uTextBlock}};
   if (m_bCrossReferences) {
     columns.push_back({"SEE", 'n', nullptr});
-    columns.push_back(
-        {"VARIANTS", 'l', "variants", nullptr, 0, -1, static_cast<PRInt64>(variants.size())});
+    columns.push_back({"VARIANTS", 'l', "variants", nullptr, 0, -1,
+                       static_cast<PRInt64>(variants.GetRowCount())});
   }
   if (linked) {
     columns.push_back({m_linkField.c_str(), 'l', m_linkTable.c_str(), nullptr, 0, -1, m_iLinkRows});
@@ -170,17 +166,16 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
     simplified[i].second = static_cast<PRUint32>(i);
   }
   Sort(&simplified);
-  std::vector<ztCellRow> caps, links;
+  ztCellRows caps(2), links(1);
   Keys capKeys;
-  links.reserve(simplified.size());
+  links.Reserve(simplified.size());
   for (size_t i = 0; i < simplified.size();) {
     size_t end = i + 1;
     while (end < simplified.size() && simplified[end].first == simplified[i].first) ++end;
     capKeys.emplace_back(simplified[i].first, static_cast<PRUint32>(capKeys.size()));
-    ztCellRow row = ztTextRow(simplified[i].first, 2);
-    row.push_back(ztLinkCell(static_cast<PRUint32>(links.size()), static_cast<PRUint32>(end - i)));
-    caps.push_back(std::move(row));
-    for (; i < end; ++i) links.push_back(ztNumberRow(simplified[i].second));
+    caps.AddText(simplified[i].first);
+    caps.AddLink(static_cast<PRUint32>(links.GetRowCount()), static_cast<PRUint32>(end - i));
+    for (; i < end; ++i) links.AddNumber(simplified[i].second);
   }
   int rc = ztWriteColumnTable(directory + "/caplinks", {{"LOOKUPNO", 'n', nullptr}}, links, false,
                               kLinkPageSize, kLinkTableMode);
@@ -188,7 +183,7 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
     rc = ztWriteColumnTable(
         directory + "/caplookup",
         {{"KEY", 't', nullptr, nullptr, m_uTextBlock},
-         {"TARGETS", 'l', "caplinks", nullptr, 0, -1, static_cast<PRInt64>(links.size())}},
+         {"TARGETS", 'l', "caplinks", nullptr, 0, -1, static_cast<PRInt64>(links.GetRowCount())}},
         caps, true, m_uPageSize);
   }
   if (!rc) rc = WriteKeyed(directory + "/revcaplookup", "CAPNO", Reversed(capKeys));

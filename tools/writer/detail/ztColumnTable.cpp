@@ -22,17 +22,17 @@ bool IsData(const ztColumn& column) {
   return column.m_cKind == 't' || column.m_cKind == 'b';
 }
 
-Extent Measure(const std::vector<ztCellRow>& rows, size_t c, char kind) {
+Extent Measure(const ztCellRows& rows, size_t c, char kind) {
   Extent extent;
-  for (const ztCellRow& row : rows) {
-    const ztCell& cell = row[c];
+  for (size_t r = 0; r < rows.GetRowCount(); ++r) {
+    const ztCell& cell = rows.Get(r, c);
     if (kind == 't' || kind == 'b') {
       const PRUint64 length = cell.Text().size() + (kind == 't' ? 1 : 0);
       extent.m_uFirst += length;
       extent.m_uCount = std::max(extent.m_uCount, length);
       continue;
     }
-    if (&row != &rows.front() && cell.m_uNum != extent.m_uEnd) extent.m_bConsecutive = false;
+    if (r > 0 && cell.m_uNum != extent.m_uEnd) extent.m_bConsecutive = false;
     extent.m_uEnd = PRUint64(cell.m_uNum) + cell.m_uCount;
     extent.m_uFirst = std::max<PRUint64>(extent.m_uFirst, cell.m_uNum);
     extent.m_uCount = std::max<PRUint64>(extent.m_uCount, cell.m_uCount);
@@ -70,10 +70,11 @@ int Declare(ZTTableWriter* writer, const ztColumn& column, const Extent& extent,
   return writer->AddLinkField(column.m_pcName, spec, piField);
 }
 
-void Fill(ZTWriterRow* out, const std::vector<ztColumn>& columns, const ztCellRow& row) {
+void Fill(ZTWriterRow* out, const std::vector<ztColumn>& columns, const ztCellRows& rows,
+          size_t r) {
   for (size_t c = 0; c < columns.size(); ++c) {
     const int field = static_cast<int>(c);
-    const ztCell& cell = row[c];
+    const ztCell& cell = rows.Get(r, c);
     if (columns[c].m_cKind == 't') out->SetText(field, cell.Text().c_str());
     if (columns[c].m_cKind == 'b') {
       out->SetData(field, cell.Text().data(), static_cast<PRUint32>(cell.Text().size()));
@@ -92,47 +93,18 @@ const char* ztUnsignedType(PRUint64 max) {
   return "ULONG";
 }
 
-ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint32>& numbers) {
-  ztCellRow row;
-  for (const std::string& text : texts) {
-    row.emplace_back();
-    row.back().m_text = text;
-  }
-  for (PRUint32 n : numbers) {
-    row.emplace_back();
-    row.back().m_uNum = n;
-  }
-  return row;
-}
-
-ztCellRow ztTextRow(const std::string& text, size_t cells) {
-  ztCellRow row;
-  row.reserve(cells);
-  row.emplace_back();
-  row.back().m_pText = &text;
-  return row;
-}
-
-ztCellRow ztNumberRow(PRUint32 number) {
-  return ztCellRow(1, ztNumberCell(number));
-}
-
-ztCell ztNumberCell(PRUint32 number) {
-  ztCell cell;
-  cell.m_uNum = number;
-  return cell;
-}
-
-ztCell ztLinkCell(PRUint32 first, PRUint32 count) {
-  ztCell cell;
-  cell.m_uNum = first;
-  cell.m_uCount = count;
-  return cell;
+const std::string& ztCell::Text() const {
+  static const std::string s_empty;
+  return m_pText ? *m_pText : s_empty;
 }
 
 int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& columns,
-                       const std::vector<ztCellRow>& rows, bool keyed, PRUint32 pageSize,
+                       const ztCellRows& rows, bool keyed, PRUint32 pageSize,
                        const char* openMode) {
+  if (rows.GetColumnCount() != columns.size() || !rows.IsComplete()) {
+    return ZTError(ZT_E_INVALID, "[ztWriteColumnTable] %s: the rows do not fit its %u columns",
+                   path.c_str(), static_cast<unsigned>(columns.size()));
+  }
   ZTTableWriter writer;
   int rc = 0, field = -1;
   for (size_t c = 0; rc == 0 && c < columns.size(); ++c) {
@@ -143,9 +115,9 @@ int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& col
   if (rc == 0 && openMode) rc = writer.SetOpenMode(openMode);
   if (rc == 0) rc = writer.Begin(path.c_str());
   ZTWriterRow out(writer.GetFieldCount());
-  for (size_t r = 0; rc == 0 && r < rows.size(); ++r) {
+  for (size_t r = 0; rc == 0 && r < rows.GetRowCount(); ++r) {
     out.Clear();
-    Fill(&out, columns, rows[r]);
+    Fill(&out, columns, rows, r);
     rc = writer.AddRow(out);
   }
   return rc == 0 ? writer.Finish() : rc;

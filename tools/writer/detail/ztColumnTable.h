@@ -27,35 +27,47 @@ struct ztColumn {
   PRInt64 m_iLinkedRows = -1;
 };
 
+// A text (borrowed: it must outlive the table's writing), a number or a link (count records
+// from m_uNum).
 struct ztCell {
-  std::string m_text;
-  const std::string* m_pText = nullptr;  // when set, the text, borrowed in place of m_text
-  PRUint32 m_uNum = 0;
-  PRUint32 m_uCount = 0;
+  const std::string* m_pText;
+  PRUint32 m_uNum;
+  PRUint32 m_uCount;
 
-  const std::string& Text() const { return m_pText ? *m_pText : m_text; }
+  const std::string& Text() const;  // empty for a number or a link
 };
 
-typedef std::vector<ztCell> ztCellRow;
+// The rows of a table, their cells one after another in one array: each row has a cell for
+// every column, added in column order.
+class ztCellRows {
+ public:
+  explicit ztCellRows(size_t columns) : m_uColumns(columns) {}
 
-// A row of texts followed by numbers.
-ztCellRow ztRow(const std::vector<std::string>& texts, const std::vector<PRUint32>& numbers);
-// A row beginning with text, borrowed (it must outlive the table's writing), with room for
-// cells cells in all: the cells that follow are the caller's to add.
-ztCellRow ztTextRow(const std::string& text, size_t cells);
-// A row of one number.
-ztCellRow ztNumberRow(PRUint32 number);
-ztCell ztNumberCell(PRUint32 number);
-// A link cell: count records from first.
-ztCell ztLinkCell(PRUint32 first, PRUint32 count);
+  void Reserve(size_t rows) { m_cells.reserve(rows * m_uColumns); }
+  void AddText(const std::string& text) { m_cells.push_back({&text, 0, 0}); }
+  void AddNumber(PRUint32 number) { m_cells.push_back({nullptr, number, 0}); }
+  void AddLink(PRUint32 first, PRUint32 count) { m_cells.push_back({nullptr, first, count}); }
+
+  size_t GetColumnCount() const { return m_uColumns; }
+  // The rows whose cells are all there.
+  size_t GetRowCount() const { return m_uColumns ? m_cells.size() / m_uColumns : 0; }
+  // Whether the last row has all its cells.
+  bool IsComplete() const { return m_uColumns && m_cells.size() % m_uColumns == 0; }
+  const ztCell& Get(size_t row, size_t column) const { return m_cells[row * m_uColumns + column]; }
+
+ private:
+  size_t m_uColumns;
+  std::vector<ztCell> m_cells;
+};
 
 // The narrowest unsigned field type holding max: "UBYTE", "USHORT", "U24" or "ULONG".
 const char* ztUnsignedType(PRUint64 max);
 
 // Writes the table whose directory is path; the first column is the lookup field when keyed
 // is set (rows then come in key order). openMode, when given, is the record file's open mode.
+// Rows whose cells do not match the columns are refused (ZT_E_INVALID).
 int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& columns,
-                       const std::vector<ztCellRow>& rows, bool keyed, PRUint32 pageSize,
+                       const ztCellRows& rows, bool keyed, PRUint32 pageSize,
                        const char* openMode = nullptr);
 
 // Writes text to the file path; who names the caller in the error message.

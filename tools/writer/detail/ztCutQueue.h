@@ -13,15 +13,17 @@
 #include <string>
 #include <vector>
 
-// One indexed word of a document: its text and the structure bits of its part. Its position
-// is its number among the document's words.
+// One indexed word of a document: where its text ends in the document's texts and the
+// structure bits of its part. Its text begins where the previous word's ends; its position is
+// its number among the document's words.
 struct ztCutWord {
-  std::string m_text;
-  PRUint32 m_uStructure = 0;
+  size_t m_uEnd;
+  PRUint32 m_uStructure;
 };
 
 struct ztCutDocument {
   PRUint32 m_uId = 0;
+  std::string m_texts;  // the words' texts one after another
   std::vector<ztCutWord> m_words;
   std::string m_marked;  // the document's HTML with its words marked
 };

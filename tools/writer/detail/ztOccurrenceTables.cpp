@@ -27,24 +27,24 @@ int ztOccurrenceTables::Begin(const std::string& directory, bool positions, bool
   if (!rc) rc = m_docs.Begin((directory + "/docs").c_str());
   if (!rc && positions) rc = DeclareOccs();
   if (!rc && positions) rc = m_occs.Begin((directory + "/occs").c_str());
+  m_docRow = ZTWriterRow(m_docs.GetFieldCount());
+  m_occRow = ZTWriterRow(m_occs.GetFieldCount());
   return rc;
 }
 
 int ztOccurrenceTables::AddRecord(const ztPostingRecord& record) {
   if (m_bPositions) {
-    ZTWriterRow row(m_occs.GetFieldCount());
     for (PRUint32 position : record.m_positions) {
-      row.SetNum(m_iPos, position);
-      if (int rc = m_occs.AddRow(row)) return rc;
+      m_occRow.SetNum(m_iPos, position);
+      if (int rc = m_occs.AddRow(m_occRow)) return rc;
     }
   }
-  ZTWriterRow row(m_docs.GetFieldCount());
-  row.SetNum(m_iDocId, record.m_uDocument);
-  row.SetNum(m_iStruct, record.m_uStructure);
+  m_docRow.SetNum(m_iDocId, record.m_uDocument);
+  m_docRow.SetNum(m_iStruct, record.m_uStructure);
   const PRUint32 count = static_cast<PRUint32>(record.m_positions.size());
-  if (m_bPositions) row.SetLink(m_iOccs, m_uOccRows, count);
+  if (m_bPositions) m_docRow.SetLink(m_iOccs, m_uOccRows, count);
   m_uOccRows += count;
-  return m_docs.AddRow(row);
+  return m_docs.AddRow(m_docRow);
 }
 
 int ztOccurrenceTables::AddWord(PRUint32 word) {

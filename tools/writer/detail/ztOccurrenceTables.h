@@ -33,6 +33,7 @@ class ztOccurrenceTables {
   bool m_bPositions = true;
   ZTTableWriter m_docs;
   ZTTableWriter m_occs;
+  ZTWriterRow m_docRow{0}, m_occRow{0};  // reused for every record, once the fields are known
   int m_iDocId = -1, m_iStruct = -1, m_iOccs = -1, m_iPos = -1;
   PRUint32 m_uOccRows = 0;
 };

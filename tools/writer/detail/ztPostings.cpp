@@ -1,16 +1,20 @@
 #include "tools/writer/detail/ztPostings.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace {
 
-void PutNumber(std::vector<PRUint8>* bytes, PRUint64 value) {
+// The most bytes PutNumber writes for a 32-bit and a 64-bit value.
+const size_t kMaxNumberBytes = 5;
+const size_t kMaxLongBytes = 10;
+
+PRUint8* PutNumber(PRUint8* out, PRUint64 value) {
   while (value >= 0x80) {
-    bytes->push_back(static_cast<PRUint8>(value | 0x80));
+    *out++ = static_cast<PRUint8>(value | 0x80);
     value >>= 7;
   }
-  bytes->push_back(static_cast<PRUint8>(value));
+  *out++ = static_cast<PRUint8>(value);
+  return out;
 }
 
 PRUint64 GetLong(const std::vector<PRUint8>& bytes, size_t* offset) {
@@ -37,9 +41,14 @@ PRUint32 Unzigzag(PRUint32 from, PRUint64 code) {
   return static_cast<PRUint32>(from + delta);
 }
 
+// Occurrences sort by word, structure and position: the first two compared as one number.
+PRUint64 GroupOf(const ztOccurrence& o) {
+  return static_cast<PRUint64>(o.m_uWord) << 32 | o.m_uStructure;
+}
+
 bool Before(const ztOccurrence& a, const ztOccurrence& b) {
-  return std::tie(a.m_uWord, a.m_uStructure, a.m_uPosition) <
-         std::tie(b.m_uWord, b.m_uStructure, b.m_uPosition);
+  const PRUint64 groupA = GroupOf(a), groupB = GroupOf(b);
+  return groupA < groupB || (groupA == groupB && a.m_uPosition < b.m_uPosition);
 }
 
 }  // namespace
@@ -51,8 +60,6 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
                           size_t from, size_t to) {
   List& list = m_lists[occurrences[from].m_uWord];
   if (!list.m_bytes.empty() && document < list.m_uLastDocument) list.m_bAscending = false;
-  PutNumber(&list.m_bytes, Zigzag(list.m_uLastDocument, document));
-  list.m_uLastDocument = document;
   // The occurrences of one structure value follow each other (they are sorted).
   auto endOfStructure = [&](size_t start) {
     size_t end = start + 1;
@@ -61,23 +68,31 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
   };
   PRUint32 structures = 0;
   for (size_t s = from; s < to; s = endOfStructure(s)) ++structures;
-  PutNumber(&list.m_bytes, structures);
   list.m_uRecords += structures;
   m_uRecords += structures;
+  // Written in place, in room for the longest entry, then cut to the bytes written.
+  const size_t start = list.m_bytes.size();
+  list.m_bytes.resize(start + kMaxLongBytes +
+                      kMaxNumberBytes * (1 + 2 * size_t(structures) + (to - from)));
+  PRUint8* out = PutNumber(list.m_bytes.data() + start, Zigzag(list.m_uLastDocument, document));
+  list.m_uLastDocument = document;
+  out = PutNumber(out, structures);
   for (size_t s = from; s < to;) {
     const size_t end = endOfStructure(s);
-    PutNumber(&list.m_bytes, occurrences[s].m_uStructure);
-    PutNumber(&list.m_bytes, static_cast<PRUint32>(end - s));
+    out = PutNumber(out, occurrences[s].m_uStructure);
+    out = PutNumber(out, static_cast<PRUint32>(end - s));
     PRUint32 last = 0;
     for (; s < end; ++s) {
-      PutNumber(&list.m_bytes, occurrences[s].m_uPosition - last);
+      out = PutNumber(out, occurrences[s].m_uPosition - last);
       last = occurrences[s].m_uPosition;
     }
   }
+  list.m_bytes.resize(static_cast<size_t>(out - list.m_bytes.data()));
 }
 
 void ztPostings::AddDocument(PRUint32 document, std::vector<ztOccurrence>* occurrences) {
-  std::sort(occurrences->begin(), occurrences->end(), Before);
+  std::sort(occurrences->begin(), occurrences->end(),
+            [](const ztOccurrence& a, const ztOccurrence& b) { return Before(a, b); });
   m_uMaxDocument = std::max(m_uMaxDocument, document);
   m_uOccurrences += occurrences->size();
   for (const ztOccurrence& o : *occurrences)

@@ -133,12 +133,12 @@ int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, con
   const size_t length = m_offsets[first + count] - m_offsets[first];
   int rc = ZT_OK;
   if (!std::memchr(begin, '&', length)) {  // no reference: the word is the text as written
-    rc = sink(std::string(begin, length));
+    rc = sink(begin, length);
   } else {
     PRUint32 written = 0;
     rc = UCS4LenToUTF8Buffer(&m_pcWord, &m_uWordCapacity, &written, m_chars.data() + first, count,
                              PR_TRUE);
-    if (!rc) rc = sink(std::string(m_pcWord, written));
+    if (!rc) rc = sink(m_pcWord, written);
   }
   if (rc || !pOut) return rc;
   pOut->append(kOpen);

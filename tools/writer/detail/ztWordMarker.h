@@ -15,9 +15,9 @@ class ztTokenize;
 
 class ztWordMarker {
  public:
-  // Receives each word in text order (the sink may keep it); a non-zero code stops the
-  // marking.
-  typedef std::function<int(std::string&& word)> Sink;
+  // Receives each word in text order, its bytes valid during the call only; a non-zero code
+  // stops the marking.
+  typedef std::function<int(const char* word, size_t length)> Sink;
 
   ztWordMarker();
   ~ztWordMarker();

@@ -7,12 +7,14 @@
 #include <prtypes.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ztWordNumbers {
  public:
   // The word's number: for a word not seen before, the count of words so far.
-  PRUint32 Number(const std::string& word);
+  PRUint32 Number(const char* word, size_t length);
+  PRUint32 Number(const std::string& word) { return Number(word.data(), word.size()); }
   // The word numbered number (below GetCount()).
   const std::string& Word(PRUint32 number) const { return m_words[number]; }
   PRUint32 GetCount() const { return static_cast<PRUint32>(m_words.size()); }
@@ -24,7 +26,7 @@ class ztWordNumbers {
   };
 
   // The slot of hash where the word is or would go.
-  Slot& Find(PRUint32 hash, const std::string& word);
+  Slot& Find(PRUint32 hash, std::string_view word);
   // Doubles the table (from 1024 slots), placing every word anew.
   void Grow();
 

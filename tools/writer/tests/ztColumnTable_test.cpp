@@ -1,10 +1,12 @@
 #include "tools/writer/detail/ztColumnTable.h"
 
 #include <gtest/gtest.h>
+#include <prio.h>
 
 #include <string>
 #include <vector>
 
+#include "core/ZTErrors.h"
 #include "testing/ztCapturedLog.h"
 #include "testing/ztTempDir.h"
 
@@ -34,14 +36,34 @@ TEST(ztColumnTableTest, LinksLoseTheirCountOnlyWhenTheRangesFollowEachOtherToThe
                {{{0, 0}, {0, 0}}, 0, false}};
   for (const auto& c : cases) {
     ztTempDir dir;
-    std::vector<ztCellRow> rows;
-    for (const auto& range : c.ranges) rows.push_back({ztLinkCell(range.first, range.second)});
+    ztCellRows rows(1);
+    for (const auto& range : c.ranges) rows.AddLink(range.first, range.second);
     ASSERT_EQ(ztWriteColumnTable(dir.File("t"), {{"L", 'l', "s", nullptr, 0, -1, c.linkedRows}},
                                  rows, false, 4),
               0)
         << ztTakeLog();
     const std::string config = ztReadFile(dir.File("t/config.cft"));
     EXPECT_EQ(config.find("$L,COUNT=") != std::string::npos, c.counted) << config;
+  }
+}
+
+TEST(ztColumnTableTest, RowsThatDoNotFitTheColumnsAreRefused) {
+  const std::string text = "word";
+  ztCellRows wider(3), unfinished(2);
+  wider.AddText(text);
+  wider.AddNumber(1);
+  wider.AddNumber(2);
+  unfinished.AddText(text);
+  unfinished.AddNumber(1);
+  unfinished.AddText(text);
+  ztTakeLog();
+  for (const ztCellRows* rows : {&wider, &unfinished}) {
+    ztTempDir dir;
+    EXPECT_EQ(ztWriteColumnTable(dir.File("t"), {{"KEY", 't', nullptr}, {"N", 'n', nullptr}}, *rows,
+                                 false, 4),
+              ZT_E_INVALID);
+    EXPECT_NE(ztTakeLog().find("the rows do not fit its 2 columns"), std::string::npos);
+    EXPECT_FALSE(PR_Access(dir.File("t").c_str(), PR_ACCESS_EXISTS) == PR_SUCCESS);
   }
 }
 

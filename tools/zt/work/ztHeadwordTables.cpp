@@ -55,15 +55,15 @@ std::vector<ZTBuilderWord> ztHeadwordTables::SortedWords(std::vector<PRUint32>* 
 int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* simplifier,
                             const char* simplifierUrl) const {
   ZTWordListBuilder builder;
-  std::vector<ztCellRow> rows;
+  ztCellRows rows(1);
   std::vector<PRUint32> order;
   std::vector<ZTBuilderWord> words = SortedWords(&order);
   for (size_t w = 0; w < words.size(); ++w) {
     std::vector<PRUint32> entries = m_entries[order[w]];
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
-    words[w].m_uLinkFirst = static_cast<PRUint32>(rows.size());
+    words[w].m_uLinkFirst = static_cast<PRUint32>(rows.GetRowCount());
     words[w].m_uLinkCount = static_cast<PRUint32>(entries.size());
-    for (PRUint32 entry : entries) rows.push_back(ztNumberRow(entry));
+    for (PRUint32 entry : entries) rows.AddNumber(entry);
     builder.AddWord(words[w]);
   }
   // Read whole when the work opens: every look-up follows links into it.
@@ -73,7 +73,7 @@ int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* s
   builder.SetSimplifier(simplifier);
   builder.SetPageSize(32);
   builder.SetTextBlockSize(kZtTextBlock);
-  builder.SetWordLink(kZtEntryLink, kZtEntryTable, static_cast<PRUint32>(rows.size()));
+  builder.SetWordLink(kZtEntryLink, kZtEntryTable, static_cast<PRUint32>(rows.GetRowCount()));
   builder.AddConfiguration("[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n");
   // The simplifier the simplified tables' keys were made with.
   builder.AddConfiguration(std::string("[CAPLOOKUPTABLE]\nSIMPURL=") + simplifierUrl + "\n");
