@@ -22,6 +22,8 @@ const size_t kBatchDocuments = 256;
 const size_t kQueuedBatches = 4;
 // What a document's words are reserved for: a word for so many bytes of its HTML.
 const size_t kBytesPerWord = 8;
+// And the marked HTML for so many times its bytes (markers are some 17 bytes a word).
+const size_t kMarkedPerByte = 3;
 // Records per page of the word list's lookup tables.
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
@@ -165,6 +167,8 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
   size_t bytes = 0;
   for (const ZTIndexPart& part : parts) bytes += part.m_text.size();
   pOut->m_words.reserve(bytes / kBytesPerWord);
+  pOut->m_texts.reserve(bytes / 2);
+  if (marked) pOut->m_marked.reserve(bytes * kMarkedPerByte);
   for (size_t i = 0; !rc && i < parts.size(); ++i) {
     const PRUint32 structure = parts[i].m_uStructure;
     rc = m_marker.Mark(

@@ -70,11 +70,10 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
   for (size_t s = from; s < to; s = endOfStructure(s)) ++structures;
   list.m_uRecords += structures;
   m_uRecords += structures;
-  // Written in place, in room for the longest entry, then cut to the bytes written.
-  const size_t start = list.m_bytes.size();
-  list.m_bytes.resize(start + kMaxLongBytes +
-                      kMaxNumberBytes * (1 + 2 * size_t(structures) + (to - from)));
-  PRUint8* out = PutNumber(list.m_bytes.data() + start, Zigzag(list.m_uLastDocument, document));
+  // Written in room for the longest entry, then appended to the list.
+  const size_t room = kMaxLongBytes + kMaxNumberBytes * (1 + 2 * size_t(structures) + (to - from));
+  if (m_entry.size() < room) m_entry.resize(room);
+  PRUint8* out = PutNumber(m_entry.data(), Zigzag(list.m_uLastDocument, document));
   list.m_uLastDocument = document;
   out = PutNumber(out, structures);
   for (size_t s = from; s < to;) {
@@ -87,7 +86,7 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
       last = occurrences[s].m_uPosition;
     }
   }
-  list.m_bytes.resize(static_cast<size_t>(out - list.m_bytes.data()));
+  list.m_bytes.insert(list.m_bytes.end(), m_entry.data(), out);
 }
 
 void ztPostings::AddDocument(PRUint32 document, std::vector<ztOccurrence>* occurrences) {

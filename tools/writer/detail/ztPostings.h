@@ -63,7 +63,8 @@ class ztPostings {
   static int VisitEntry(const List& list, PRUint32 document, size_t* offset,
                         ztPostingRecord* record, const Visit& visit);
 
-  std::vector<List> m_lists;  // by word number
+  std::vector<List> m_lists;     // by word number
+  std::vector<PRUint8> m_entry;  // the entry being written
   PRUint32 m_uMaxDocument = 0;
   PRUint32 m_uMaxPosition = 0;
   PRUint64 m_uRecords = 0;

@@ -141,9 +141,9 @@ int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, con
     if (!rc) rc = sink(m_pcWord, written);
   }
   if (rc || !pOut) return rc;
-  pOut->append(kOpen);
+  pOut->append(kOpen, sizeof(kOpen) - 1);
   pOut->append(begin, length);
-  pOut->append(kClose);
+  pOut->append(kClose, sizeof(kClose) - 1);
   return ZT_OK;
 }
 

@@ -1,6 +1,7 @@
 // ztWordNumbers: numbers distinct words (of an index, of a headword list) in the order they
-// first come. Open addressing over a power-of-two table of (hash, number) slots, at most half
-// full: a look-up mostly reads one slot and compares one word.
+// first come. Open addressing over a power-of-two table of slots, at most half full: a look-up
+// mostly reads one slot, which holds a word of up to 7 bytes whole (longer ones are compared
+// with the word numbered).
 #ifndef TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
 #define TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
 
@@ -23,10 +24,11 @@ class ztWordNumbers {
   struct Slot {
     PRUint32 m_uHash = 0;
     PRUint32 m_uNumber = 0;  // the word's number + 1; 0 for an empty slot
+    PRUint64 m_uHead = 0;    // see HeadOf
   };
 
   // The slot of hash where the word is or would go.
-  Slot& Find(PRUint32 hash, std::string_view word);
+  Slot& Find(PRUint32 hash, PRUint64 head, std::string_view word);
   // Doubles the table (from 1024 slots), placing every word anew.
   void Grow();
 
