@@ -17,9 +17,10 @@ const char kAdd[] = "ZTIndexBuilder::AddDocument";
 const char kWrite[] = "ZTIndexBuilder::Write";
 const PRUint32 kMaxStructure = 255;
 // Documents cut ahead of the indexing thread: batches of kBatchDocuments, kQueuedBatches of
-// them at most.
+// them at most. The two threads share the cores with the headword list's: with room for a few
+// thousand documents either one can run ahead while the other is held up.
 const size_t kBatchDocuments = 256;
-const size_t kQueuedBatches = 4;
+const size_t kQueuedBatches = 16;
 // What a document's words are reserved for: a word for so many bytes of its HTML.
 const size_t kBytesPerWord = 8;
 // And the marked HTML for so many times its bytes (markers are some 17 bytes a word).
