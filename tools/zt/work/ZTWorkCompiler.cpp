@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <memory>
 #include <thread>
 #include <utility>
 
@@ -137,7 +138,7 @@ int ZTWorkCompiler::IndexArticles(const ZTSource& source, ZTIndexBuilder* pIndex
 
 // The headword list is gathered and written while the articles are cut and indexed (two
 // threads more), then the articles while the index is written. Each thread has a simplifier
-// of its own.
+// of its own, and frees what it built once it is written, while the others still work.
 int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& staging,
                                 ZTCompileSummary* pSummary) {
   *pSummary = ZTCompileSummary();
@@ -148,35 +149,47 @@ int ZTWorkCompiler::CompileInto(const ZTSource& source, const std::string& stagi
   for (const char* dir : {kZtHeadwordDir, kZtIndexDir, kZtArticleDir}) {
     if (rc == ZT_OK) rc = MakeDirectory(staging + "/" + dir);
   }
-  ztHeadwordTables headwords;
-  ZTIndexBuilder index;
-  index.SetSimplifier(forIndex);
-  index.SetConfigDirectory(".");
-  index.SetTextBlockSize(kZtTextBlock);
-  index.SetRecordCompression(true);
-  ztWorkFileTree tree;
+  auto headwords = std::make_unique<ztHeadwordTables>();
+  auto index = std::make_unique<ZTIndexBuilder>();
+  index->SetSimplifier(forIndex);
+  index->SetConfigDirectory(".");
+  index->SetTextBlockSize(kZtTextBlock);
+  index->SetRecordCompression(true);
+  auto tree = std::make_unique<ztWorkFileTree>();
+  pSummary->m_uEntries = static_cast<PRUint32>(source.m_entries.size());
   if (!rc) {
     rc = Together(
         [&] {
           for (PRUint32 i = 0; i < source.m_entries.size(); ++i) {
-            headwords.AddEntry(source.m_entries[i], i);
+            headwords->AddEntry(source.m_entries[i], i);
           }
-          return headwords.Write(staging + "/" + kZtHeadwordDir, forHeadwords, kDefaultSimplifier);
+          const int written =
+              headwords->Write(staging + "/" + kZtHeadwordDir, forHeadwords, kDefaultSimplifier);
+          pSummary->m_uHeadwords = headwords->GetWordCount();
+          headwords.reset();
+          return written;
         },
-        [&] { return IndexArticles(source, &index, &tree); });
+        [&] { return IndexArticles(source, index.get(), tree.get()); });
   }
   if (!rc) Progress("headwords written");
   std::string config;
   if (!rc) {
-    rc = Together([&] { return tree.Write(staging + "/" + kZtArticleDir); },
-                  [&] { return index.Write(staging + "/" + kZtIndexDir, &config); });
+    rc = Together(
+        [&] {
+          const int written = tree->Write(staging + "/" + kZtArticleDir);
+          tree.reset();
+          return written;
+        },
+        [&] {
+          const int written = index->Write(staging + "/" + kZtIndexDir, &config);
+          pSummary->m_uWordsIndexed = index->GetOccurrenceCount();
+          index.reset();
+          return written;
+        });
   }
   if (!rc) Progress("articles and index written");
   ztRelease(forHeadwords);
   ztRelease(forIndex);
-  pSummary->m_uEntries = static_cast<PRUint32>(source.m_entries.size());
-  pSummary->m_uHeadwords = headwords.GetWordCount();
-  pSummary->m_uWordsIndexed = index.GetOccurrenceCount();
   if (rc == ZT_OK) {
     rc = ztWriteTextFile(staging + "/" + kZtWorkFile, Description(source.m_manifest, *pSummary),
                          kWho);
