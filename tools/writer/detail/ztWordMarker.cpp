@@ -5,6 +5,7 @@
 #include <prprf.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -55,7 +56,9 @@ int NewWords(const std::vector<std::string>& words, ZTStringList** ppList) {
 
 }  // namespace
 
-ztWordMarker::ztWordMarker() : m_pTokenize(nullptr), m_pcWord(nullptr), m_uWordCapacity(0) {}
+ztWordMarker::ztWordMarker() : m_pTokenize(nullptr), m_pcWord(nullptr), m_uWordCapacity(0) {
+  std::fill(m_ascii, m_ascii + 0x80, kOther);
+}
 
 ztWordMarker::~ztWordMarker() {
   ztRelease(m_pTokenize);
@@ -82,6 +85,16 @@ int ztWordMarker::Init(const std::vector<PRUint32>& hard, const std::vector<PRUi
   }
   ztRelease(m_pTokenize);
   m_pTokenize = tokenize;
+  // A character that both separates and joins separates; a reference may decode to anything.
+  for (PRUint32 c = 0; c < 0x80; ++c) {
+    const bool separates = std::find(hard.begin(), hard.end(), c) != hard.end();
+    const bool joins = std::find(soft.begin(), soft.end(), c) != soft.end();
+    if (c == '&' || c == 0 || (joins && !separates)) {
+      m_ascii[c] = kOther;
+    } else {
+      m_ascii[c] = separates ? kSeparatorByte : kWordByte;
+    }
+  }
   return ZT_OK;
 }
 
@@ -140,14 +153,44 @@ int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, con
                              PR_TRUE);
     if (!rc) rc = sink(m_pcWord, written);
   }
-  if (rc || !pOut) return rc;
+  if (!rc && pOut) AppendMarked(begin, length, pOut);
+  return rc;
+}
+
+void ztWordMarker::AppendMarked(const char* text, size_t length, std::string* pOut) {
   pOut->append(kOpen, sizeof(kOpen) - 1);
-  pOut->append(begin, length);
+  pOut->append(text, length);
   pOut->append(kClose, sizeof(kClose) - 1);
+}
+
+bool ztWordMarker::IsPlain(const char* text, size_t length) const {
+  for (size_t i = 0; i < length; ++i) {
+    if (ClassOf(text[i]) == kOther) return false;
+  }
+  return true;
+}
+
+// Words are the runs of word bytes between separators.
+int ztWordMarker::MarkPlain(const char* text, size_t length, const Sink& sink, std::string* pOut) {
+  size_t i = 0, copied = 0;
+  while (i < length) {
+    while (i < length && ClassOf(text[i]) == kSeparatorByte) ++i;
+    if (i == length) break;
+    const size_t begin = i;
+    while (i < length && ClassOf(text[i]) == kWordByte) ++i;
+    if (int rc = sink(text + begin, i - begin)) return rc;
+    if (pOut) {
+      pOut->append(text + copied, begin - copied);
+      AppendMarked(text + begin, i - begin, pOut);
+    }
+    copied = i;
+  }
+  if (pOut) pOut->append(text + copied, length - copied);
   return ZT_OK;
 }
 
 int ztWordMarker::MarkText(const char* text, size_t length, const Sink& sink, std::string* pOut) {
+  if (IsPlain(text, length)) return MarkPlain(text, length, sink, pOut);
   Decode(text, length);
   const PRUint32 count = static_cast<PRUint32>(m_chars.size() - 1);
   PRUint32 p = 0, copied = 0;

@@ -31,13 +31,28 @@ class ztWordMarker {
   int Mark(const std::string& html, const Sink& sink, std::string* pOut);
 
  private:
+  // What an ASCII byte is to the cutting; any other byte is kOther.
+  enum ByteClass : PRUint8 { kWordByte, kSeparatorByte, kOther };
+
   // Decodes text[0, length) into m_chars, with the byte offset of each character in m_offsets.
   void Decode(const char* text, size_t length);
   int MarkText(const char* text, size_t length, const Sink& sink, std::string* pOut);
+  // Whether text[0, length) holds only word bytes and separators: neither joiners, nor
+  // references, nor other than ASCII. Such a text is cut byte by byte (MarkPlain), as the
+  // tokenizer would cut it.
+  bool IsPlain(const char* text, size_t length) const;
+  int MarkPlain(const char* text, size_t length, const Sink& sink, std::string* pOut);
   int EmitWord(const char* text, PRUint32 first, PRUint32 count, const Sink& sink,
                std::string* pOut);
+  // Appends the word text[0, length) to *pOut between the markers.
+  static void AppendMarked(const char* text, size_t length, std::string* pOut);
+  ByteClass ClassOf(char byte) const {
+    const unsigned char b = static_cast<unsigned char>(byte);
+    return b < 0x80 ? m_ascii[b] : kOther;
+  }
 
   ztTokenize* m_pTokenize;
+  ByteClass m_ascii[0x80];
   std::vector<PRUint32> m_chars;
   std::vector<size_t> m_offsets;
   char* m_pcWord;  // conversion buffer (NSPR allocator)

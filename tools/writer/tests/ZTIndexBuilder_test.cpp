@@ -66,6 +66,12 @@ TEST(ZTIndexBuilder, MarksTheWordsOfTheTextOutsideTags) {
        W("what") + "? \xC2\xAB" + W("oui") + "\xC2\xBB\xE2\x80\x94" + W("non") + "\xE2\x80\xA6"},
       {"\t\"x\"\r\n", "\t\"" + W("x") + "\"\r\n"},
       {"", ""},
+      // plain ASCII text, cut byte by byte, and the same text with a joiner, cut by the tokenizer
+      {"<b> ,,a-b  c9.</b>  d",
+       "<b> ,," + W("a") + "-" + W("b") + "  " + W("c9") + ".</b>  " + W("d")},
+      {"<b> ,,a-b  c9'.</b>", "<b> ,," + W("a") + "-" + W("b") + "  " + W("c9") + "'.</b>"},
+      {"<i>;; ..</i>", "<i>;; ..</i>"},
+      {"x", W("x")},
   };
   for (const auto& c : cases) EXPECT_EQ(Marked(c.m_pcHtml), c.m_marked) << c.m_pcHtml;
 }
@@ -232,6 +238,9 @@ TEST(ZTIndexBuilder, CutsWithTheSeparatorsItIsGiven) {
   std::string marked;
   ASSERT_EQ(builder.AddDocument(0, {{"l'eau c'est d'or,x", 1}}, &marked), 0) << ztTakeLog();
   EXPECT_EQ(marked, W("l'eau") + " " + W("c'est") + " " + W("d") + "'" + W("or,x"));
+  // Without a joiner in the text, a separator of the list cuts and no other does.
+  ASSERT_EQ(builder.AddDocument(1, {{"d,or x<b>or y</b>", 1}}, &marked), 0) << ztTakeLog();
+  EXPECT_EQ(marked, W("d,or") + " " + W("x") + "<b>" + W("or") + " " + W("y") + "</b>");
   // A list word must make one line.
   ztTakeLog();
   EXPECT_EQ(builder.SetStopWords({"a", "b\nc"}), 1);
