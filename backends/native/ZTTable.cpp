@@ -4,7 +4,10 @@
 #include <prprf.h>
 
 #include <cstdlib>
+#include <map>
+#include <mutex>
 #include <new>
+#include <thread>
 
 #include "backends/native/ZTField.h"
 #include "backends/native/ZTFldCollection.h"
@@ -19,6 +22,36 @@
 #include "core/ZTTextFile.h"
 #include "find/ZTCursor.h"
 #include "find/ztCreateRecordSet.h"
+
+namespace {
+
+// How deep each thread is in tables that LINK fields open while their table is configured.
+// Kept without thread-local storage, which the leak checker cannot always read in a module
+// loaded at run time.
+class ztOpeningDepth {
+ public:
+  // The calling thread's depth before this table; leaves it one deeper.
+  int Enter() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_depths[std::this_thread::get_id()]++;
+  }
+  void Leave() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto it = m_depths.find(std::this_thread::get_id());
+    if (--it->second == 0) m_depths.erase(it);
+  }
+
+ private:
+  std::mutex m_mutex;
+  std::map<std::thread::id, int> m_depths;
+};
+
+ztOpeningDepth& OpeningDepth() {
+  static ztOpeningDepth* s_pDepth = new ztOpeningDepth();  // never destroyed: used at exit
+  return *s_pDepth;
+}
+
+}  // namespace
 
 ZT_DEFINE_ZTIID(ZTTable, ZTRecordSet,
                 {0x67715c46, 0x317b, 0x4ae8, {0x87, 0xf2, 0xe4, 0x32, 0x08, 0x56, 0x15, 0xba}})
@@ -69,19 +102,18 @@ int ZTTable::OpenConfiguration(const char* name) {
 int ZTTable::Parse() {
   // LINK fields open their tables while this one is configured: a cycle of links would
   // never end.
-  static thread_local int s_iDepth = 0;
-  if (s_iDepth >= kMaxNesting) {
+  if (OpeningDepth().Enter() >= kMaxNesting) {
+    OpeningDepth().Leave();
     return ZTError(ZT_E_FAILED,
                    "[ZTTable::SetFileName] Tables opened more than %d deep by their LINK fields "
                    "(%s)",
                    kMaxNesting, ConfigPath());
   }
-  ++s_iDepth;
   TableDelegate delegate(this);
   m_pConfig->SetConfigurationDelegate(&delegate);
   const int rc = m_pConfig->ParseConfiguration();
   m_pConfig->SetConfigurationDelegate(nullptr);
-  --s_iDepth;
+  OpeningDepth().Leave();
   return rc;
 }
 
