@@ -1,13 +1,13 @@
 #include "backends/native/ZTTable.h"
 
 #include <plstr.h>
+#include <prinit.h>
 #include <prprf.h>
+#include <prthread.h>
 
+#include <cstdint>
 #include <cstdlib>
-#include <map>
-#include <mutex>
 #include <new>
-#include <thread>
 
 #include "backends/native/ZTField.h"
 #include "backends/native/ZTFldCollection.h"
@@ -25,30 +25,25 @@
 
 namespace {
 
-// How deep each thread is in tables that LINK fields open while their table is configured.
-// Kept without thread-local storage, which the leak checker cannot always read in a module
-// loaded at run time.
-class ztOpeningDepth {
- public:
-  // The calling thread's depth before this table; leaves it one deeper.
-  int Enter() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_depths[std::this_thread::get_id()]++;
-  }
-  void Leave() {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    const auto it = m_depths.find(std::this_thread::get_id());
-    if (--it->second == 0) m_depths.erase(it);
-  }
+// How deep the calling thread is in tables that LINK fields open while their table is
+// configured. NSPR keeps it per thread: a thread-local variable in a module loaded at run time
+// is what the leak checker could not always read at exit.
+PRUintn s_uDepthIndex = 0;
+PRCallOnceType s_depthOnce;
 
- private:
-  std::mutex m_mutex;
-  std::map<std::thread::id, int> m_depths;
-};
+PRStatus NewDepthIndex() {
+  return PR_NewThreadPrivateIndex(&s_uDepthIndex, nullptr);
+}
 
-ztOpeningDepth& OpeningDepth() {
-  static ztOpeningDepth* s_pDepth = new ztOpeningDepth();  // never destroyed: used at exit
-  return *s_pDepth;
+// False when NSPR has no index left to give.
+bool GetOpeningDepth(int* piDepth) {
+  if (PR_CallOnce(&s_depthOnce, NewDepthIndex) != PR_SUCCESS) return false;
+  *piDepth = static_cast<int>(reinterpret_cast<intptr_t>(PR_GetThreadPrivate(s_uDepthIndex)));
+  return true;
+}
+
+void SetOpeningDepth(int depth) {
+  PR_SetThreadPrivate(s_uDepthIndex, reinterpret_cast<void*>(static_cast<intptr_t>(depth)));
 }
 
 }  // namespace
@@ -102,18 +97,23 @@ int ZTTable::OpenConfiguration(const char* name) {
 int ZTTable::Parse() {
   // LINK fields open their tables while this one is configured: a cycle of links would
   // never end.
-  if (OpeningDepth().Enter() >= kMaxNesting) {
-    OpeningDepth().Leave();
+  int depth = 0;
+  if (!GetOpeningDepth(&depth)) {
+    return ZTError(ZT_E_FAILED, "[ZTTable::SetFileName] No thread-private index for %s",
+                   ConfigPath());
+  }
+  if (depth >= kMaxNesting) {
     return ZTError(ZT_E_FAILED,
                    "[ZTTable::SetFileName] Tables opened more than %d deep by their LINK fields "
                    "(%s)",
                    kMaxNesting, ConfigPath());
   }
+  SetOpeningDepth(depth + 1);
   TableDelegate delegate(this);
   m_pConfig->SetConfigurationDelegate(&delegate);
   const int rc = m_pConfig->ParseConfiguration();
   m_pConfig->SetConfigurationDelegate(nullptr);
-  OpeningDepth().Leave();
+  SetOpeningDepth(depth);
   return rc;
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "backends/native/ZTField.h"
@@ -468,6 +469,32 @@ TEST(ZTTable, ALinkEndingBeforeItStartsIsRefused) {
   record->Release();
   link->Release();
   words->Release();
+}
+
+// Two tables whose LINK fields lead to each other: opening either would never end. The depth
+// is the opening thread's own, and back to 0 after a refusal.
+TEST(ZTTable, ACycleOfLinkedTablesIsRefused) {
+  ztTempDir dir;
+  for (const char* name : {"a", "b"}) {
+    ASSERT_EQ(PR_SUCCESS, PR_MkDir(dir.File(name).c_str(), 0755));
+    dir.Write(std::string(name) + "/r.dat", std::string("\0\0", 2));
+    dir.Write(std::string(name) + "/config.cft",
+              std::string("[DAT]\nPATH=r.dat\n$L=LINK\n$L,OFFSET=USHORT\n[$L]\nRSURL=native:../") +
+                  (name[0] == 'a' ? "b" : "a") + "\n");
+  }
+  const std::string plain = WriteLinkedTables(dir, "UBYTE");
+  auto openBoth = [&] {
+    ztTakeLog();
+    EXPECT_EQ(nullptr, ztOpenTable(dir.File("a")));
+    EXPECT_NE(std::string::npos,
+              ztTakeLog().find("Tables opened more than 32 deep by their LINK fields"));
+    ZTTable* words = ztOpenTable(plain);  // two deep: the depth went back down
+    EXPECT_NE(nullptr, words);
+    ztRelease(words);
+  };
+  openBoth();
+  std::thread other(openBoth);
+  other.join();
 }
 
 TEST(ZTTable, LinkRangesBeyondTheirTableAreRefused) {
