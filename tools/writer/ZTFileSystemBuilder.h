@@ -44,9 +44,9 @@ class ZTFileSystemBuilder {
   // stores them plain.
   void SetContentBlockSize(PRUint32 bytes) { m_uContentBlock = bytes; }
   static const PRUint32 kDefaultContentBlock = 32768;
-  // Deflate level of the contents: on marked dictionary articles (GCIDE's) level 5 stores 2 %
-  // less in a fifth more time, level 3 3 % more in a tenth less.
-  static const int kContentLevel = 4;
+  // Deflate level of the contents, the fastest: on marked dictionary articles (GCIDE's) level 4
+  // stores 7 % less in 1.8 times the time, level 5 9 % less in 2.4 times.
+  static const int kContentLevel = 1;
   // The directory as the configuration names it, the directory given to Write unless set:
   // "." names the tables relative to the configuration, wherever it is written.
   void SetConfigDirectory(const std::string& name) { m_configDir = name; }

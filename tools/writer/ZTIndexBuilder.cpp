@@ -10,6 +10,7 @@
 #include "tools/writer/ZTWordListBuilder.h"
 #include "tools/writer/detail/ztColumnTable.h"
 #include "tools/writer/detail/ztOccurrenceTables.h"
+#include "tools/writer/detail/ztTextOrder.h"
 
 namespace {
 
@@ -142,8 +143,8 @@ int ZTIndexBuilder::CheckParts(PRUint32 id, const std::vector<ZTIndexPart>& part
       return ZTError(ZT_E_INVALID, "[%s] document %u, part %u: the structure value %u is above %u",
                      kAdd, id, part, parts[i].m_uStructure, kMaxStructure);
     }
-    const size_t invalid = InvalidAt(parts[i].m_text);
-    if (invalid < parts[i].m_text.size()) {
+    const size_t invalid = InvalidAt(parts[i].Text());
+    if (invalid < parts[i].Text().size()) {
       return ZTError(ZT_E_INVALID,
                      "[%s] document %u, part %u: the text is not UTF-8 without NUL bytes "
                      "(byte %lu)",
@@ -166,14 +167,14 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
   if (!rc) rc = Start();
   pOut->m_uId = id;
   size_t bytes = 0;
-  for (const ZTIndexPart& part : parts) bytes += part.m_text.size();
+  for (const ZTIndexPart& part : parts) bytes += part.Text().size();
   pOut->m_words.reserve(bytes / kBytesPerWord);
   pOut->m_texts.reserve(bytes / 2);
   if (marked) pOut->m_marked.reserve(bytes * kMarkedPerByte);
   for (size_t i = 0; !rc && i < parts.size(); ++i) {
     const PRUint32 structure = parts[i].m_uStructure;
     rc = m_marker.Mark(
-        parts[i].m_text,
+        parts[i].Text(),
         [&](const char* word, size_t length) {
           pOut->m_texts.append(word, length);
           pOut->m_words.push_back({pOut->m_texts.size(), structure});
@@ -187,8 +188,8 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
 int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
   const int rc = CheckNew(document.m_uId);
   if (rc) return rc;
-  std::vector<ztOccurrence> occurrences;
-  occurrences.reserve(document.m_words.size());
+  std::vector<ztOccurrence>& occurrences = m_occurrences;
+  occurrences.clear();
   size_t begin = 0;
   for (const ztCutWord& word : document.m_words) {
     const PRUint32 position = static_cast<PRUint32>(occurrences.size());
@@ -250,8 +251,7 @@ std::vector<PRUint32> ZTIndexBuilder::WordOrder() const {
   for (PRUint32 i = 0; i < m_numbers.GetCount(); ++i) {
     if (m_postings.HasWord(i)) order.push_back(i);
   }
-  std::sort(order.begin(), order.end(),
-            [this](PRUint32 a, PRUint32 b) { return m_numbers.Word(a) < m_numbers.Word(b); });
+  ztSortByText(&order, [this](PRUint32 n) -> const std::string& { return m_numbers.Word(n); });
   return order;
 }
 
@@ -281,6 +281,7 @@ int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWord
   words.SetSimplifier(m_pSimplifier);
   words.SetPageSize(kLookupPageSize);
   words.SetTextBlockSize(m_uTextBlock);
+  words.SetRecordCompression(m_bCompressed);
   words.SetCrossReferences(false);
   words.AddConfiguration(kWildCards);
   if (!m_configDir.empty()) words.SetConfigDirectory(Normalised(m_configDir));

@@ -27,10 +27,15 @@
 
 class ztIStringSimplifier;
 
-// One part of a document: an HTML text and the structure bits of its words (0 to 255).
+// One part of a document: an HTML text and the structure bits of its words (0 to 255). The
+// text is m_text, or the string m_pText points to when it is set: borrowed, it must outlive the
+// call the part is given to (for AddDocuments, the call of PartsOf that made it).
 struct ZTIndexPart {
   std::string m_text;
   PRUint32 m_uStructure = 0;
+  const std::string* m_pText = nullptr;
+
+  const std::string& Text() const { return m_pText ? *m_pText : m_text; }
 };
 
 class ZTIndexBuilder {
@@ -59,8 +64,9 @@ class ZTIndexBuilder {
   int SetStopWords(const std::vector<std::string>& words);
   // Without positions the index has no "occs" and answers Boolean queries only.
   void SetPositions(bool positions) { m_bPositions = positions; }
-  // Compresses the record files of "docs" and "occs" in blocks of whole pages: about half the
-  // size on disk, for a block inflated on each first read of it. Off unless set.
+  // Compresses the record files of "docs" and "occs", and those of the word list's word and
+  // lookup tables, in blocks of whole pages: about half the size on disk, for a block inflated
+  // on each first read of it. Off unless set.
   void SetRecordCompression(bool compressed) { m_bCompressed = compressed; }
 
   // Compresses the texts of the word list in blocks (ZTWordListBuilder::SetTextBlockSize).
@@ -120,6 +126,7 @@ class ZTIndexBuilder {
   ztWordNumbers m_numbers;
   std::unordered_set<PRUint32> m_documents;
   ztPostings m_postings;
+  std::vector<ztOccurrence> m_occurrences;  // those of the document being added
 };
 
 #endif  // TOOLS_WRITER_ZTINDEXBUILDER_H_

@@ -178,6 +178,7 @@ int ZTTableWriter::Begin(const char* path) {
   for (size_t i = 0; !rc && i < m_fields.size(); ++i)
     rc = m_fields[i]->Open(files, static_cast<int>(i));
   m_record.assign(m_uRecordSize, 0);
+  if (m_bCompressRecords) m_page.reserve(PageBytes());
   return rc ? Fail(rc) : ZT_OK;
 }
 
@@ -197,15 +198,21 @@ int ZTTableWriter::WriteRecord(const ZTWriterRow& row) {
   }
   int rc = ZT_OK;
   if (m_index && m_uRows > 0 && m_uRows % m_uPageSize == 0) rc = EndPage();
-  std::memset(m_record.data(), 0, m_record.size());
+  // A compressed file's record is encoded in place at the end of its page.
+  PRUint8* record = m_record.data();
+  if (m_bCompressRecords) {
+    m_page.resize(m_page.size() + m_uRecordSize);
+    record = m_page.data() + m_page.size() - m_uRecordSize;
+  } else {
+    std::memset(record, 0, m_uRecordSize);
+  }
   for (PRUint32 i = 0; !rc && i < m_fields.size(); ++i) {
-    rc = m_fields[i]->Encode(row.Get(i), m_uRows, m_record.data());
+    rc = m_fields[i]->Encode(row.Get(i), m_uRows, record);
   }
   if (!rc && m_index) rc = m_index->AddKey(row.Get(m_iLookup), m_uRows);
   if (rc) return rc;
-  if (!m_bCompressRecords) return m_records.Append(m_record.data(), m_uRecordSize);
-  m_page.insert(m_page.end(), m_record.begin(), m_record.end());
-  return m_page.size() == static_cast<size_t>(m_uPageSize) * m_uRecordSize ? FlushPage() : ZT_OK;
+  if (!m_bCompressRecords) return m_records.Append(record, m_uRecordSize);
+  return m_page.size() == PageBytes() ? FlushPage() : ZT_OK;
 }
 
 int ZTTableWriter::FlushPage() {

@@ -81,6 +81,7 @@ class ZTTableWriter {
   int WriteRecord(const ZTWriterRow& row);
   // Appends the records of a compressed file's page as one unit.
   int FlushPage();
+  size_t PageBytes() const { return static_cast<size_t>(m_uPageSize) * m_uRecordSize; }
   int CloseFiles();
   std::string Configuration() const;
   int WriteText(const char* leaf, const std::string& text) const;
@@ -100,8 +101,8 @@ class ZTTableWriter {
   std::unique_ptr<ZTLookupIndexWriter> m_index;
   ztStagingDir m_staging;
   ZTBlockWriter m_records;
-  std::vector<PRUint8> m_record;
-  std::vector<PRUint8> m_page;  // records of the page being written (compressed files)
+  std::vector<PRUint8> m_record;  // the record being written (plain files)
+  std::vector<PRUint8> m_page;    // records of the page being written (compressed files)
   PRUint32 m_uRows;
 };
 

@@ -8,6 +8,7 @@
 #include "core/ZTErrors.h"
 #include "core/ztIStringSimplifier.h"
 #include "tools/writer/detail/ztColumnTable.h"
+#include "tools/writer/detail/ztTextOrder.h"
 
 namespace {
 
@@ -19,34 +20,15 @@ const char kLinkTableMode[] = "PREMAPPED";
 
 typedef ZTWordListBuilder::Keys Keys;
 
-// The first 8 bytes of key as a big-endian number (0 past its end): prefixes that differ order
-// their keys as the keys' bytes do.
-PRUint64 Prefix(const std::string& key) {
-  PRUint64 prefix = 0;
-  for (size_t i = 0; i < 8; ++i) {
-    prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0);
-  }
-  return prefix;
-}
-
-// Sorted by key (bytes), then by number. Builders mostly give their words in order already;
-// otherwise the keys' prefixes order most pairs without reading the strings.
+// Sorted by key (bytes), then by number. Builders mostly give their words in order already.
 void Sort(Keys* keys) {
   if (std::is_sorted(keys->begin(), keys->end())) return;
-  struct Item {
-    PRUint64 m_uPrefix;
-    PRUint32 m_uKey;
-  };
-  std::vector<Item> items(keys->size());
-  for (size_t i = 0; i < keys->size(); ++i) {
-    items[i] = {Prefix((*keys)[i].first), static_cast<PRUint32>(i)};
-  }
-  std::sort(items.begin(), items.end(), [keys](const Item& a, const Item& b) {
-    if (a.m_uPrefix != b.m_uPrefix) return a.m_uPrefix < b.m_uPrefix;
-    return (*keys)[a.m_uKey] < (*keys)[b.m_uKey];
-  });
+  std::vector<PRUint32> order(keys->size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<PRUint32>(i);
+  // Equal keys keep their order, which is that of their numbers wherever keys are made here.
+  ztSortByText(&order, [keys](PRUint32 i) -> const std::string& { return (*keys)[i].first; });
   Keys sorted(keys->size());
-  for (size_t i = 0; i < items.size(); ++i) sorted[i] = std::move((*keys)[items[i].m_uKey]);
+  for (size_t i = 0; i < order.size(); ++i) sorted[i] = std::move((*keys)[order[i]]);
   keys->swap(sorted);
 }
 
@@ -103,7 +85,7 @@ int ZTWordListBuilder::WriteKeyed(const std::string& path, const char* numField,
   }
   return ztWriteColumnTable(
       path, {{"KEY", 't', nullptr, nullptr, m_uTextBlock}, {numField, 'n', nullptr}}, rows, true,
-      m_uPageSize);
+      m_uPageSize, nullptr, m_bCompressRecords);
 }
 
 void ZTWordListBuilder::SetWordLink(const std::string& field, const std::string& table,
@@ -143,7 +125,8 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
                                     false, kLinkPageSize, kLinkTableMode)
                : ZT_OK;
   if (rc) return rc;
-  return ztWriteColumnTable(directory + "/words", columns, rows, false, kLinkPageSize);
+  return ztWriteColumnTable(directory + "/words", columns, rows, false, kLinkPageSize, nullptr,
+                            m_bCompressRecords);
 }
 
 int ZTWordListBuilder::Simplified(const std::string& text, std::string* pOut) const {
@@ -184,7 +167,7 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
         directory + "/caplookup",
         {{"KEY", 't', nullptr, nullptr, m_uTextBlock},
          {"TARGETS", 'l', "caplinks", nullptr, 0, -1, static_cast<PRInt64>(links.GetRowCount())}},
-        caps, true, m_uPageSize);
+        caps, true, m_uPageSize, nullptr, m_bCompressRecords);
   }
   if (!rc) rc = WriteKeyed(directory + "/revcaplookup", "CAPNO", Reversed(capKeys));
   return rc;

@@ -51,6 +51,9 @@ class ZTWordListBuilder {
   // bytes (a page of keys is never split); 0, the default, stores them plain. A look-up then
   // inflates the block holding its page.
   void SetTextBlockSize(PRUint32 bytes) { m_uTextBlock = bytes; }
+  // Compresses the records of the word table and of the lookup tables too, in blocks of whole
+  // pages (the tables that links lead to stay plain: they are read whole). Off unless set.
+  void SetRecordCompression(bool compressed) { m_bCompressRecords = compressed; }
   // Lines appended to the configuration (wildcards, links, ...).
   void AddConfiguration(const std::string& lines) { m_extra += lines; }
   // The directory as the configuration names it, the directory given to Write unless set:
@@ -75,6 +78,7 @@ class ZTWordListBuilder {
   PRUint32 m_uPageSize = 4;
   PRUint32 m_uTextBlock = 0;
   bool m_bCrossReferences = true;
+  bool m_bCompressRecords = false;
   std::string m_extra;
   std::string m_linkField;  // empty: no link field
   std::string m_linkTable;

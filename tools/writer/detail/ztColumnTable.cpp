@@ -99,13 +99,14 @@ const std::string& ztCell::Text() const {
 }
 
 int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& columns,
-                       const ztCellRows& rows, bool keyed, PRUint32 pageSize,
-                       const char* openMode) {
+                       const ztCellRows& rows, bool keyed, PRUint32 pageSize, const char* openMode,
+                       bool compressed) {
   if (rows.GetColumnCount() != columns.size() || !rows.IsComplete()) {
     return ZTError(ZT_E_INVALID, "[ztWriteColumnTable] %s: the rows do not fit its %u columns",
                    path.c_str(), static_cast<unsigned>(columns.size()));
   }
   ZTTableWriter writer;
+  writer.SetRecordCompression(compressed);
   int rc = 0, field = -1;
   for (size_t c = 0; rc == 0 && c < columns.size(); ++c) {
     rc = Declare(&writer, columns[c], Measure(rows, c, columns[c].m_cKind), &field);

@@ -64,11 +64,13 @@ class ztCellRows {
 const char* ztUnsignedType(PRUint64 max);
 
 // Writes the table whose directory is path; the first column is the lookup field when keyed
-// is set (rows then come in key order). openMode, when given, is the record file's open mode.
-// Rows whose cells do not match the columns are refused (ZT_E_INVALID).
+// is set (rows then come in key order). openMode, when given, is the record file's open mode;
+// with compressed, the record file is compressed in blocks of whole pages
+// (ZTTableWriter::SetRecordCompression). Rows whose cells do not match the columns are refused
+// (ZT_E_INVALID).
 int ztWriteColumnTable(const std::string& path, const std::vector<ztColumn>& columns,
                        const ztCellRows& rows, bool keyed, PRUint32 pageSize,
-                       const char* openMode = nullptr);
+                       const char* openMode = nullptr, bool compressed = false);
 
 // Writes text to the file path; who names the caller in the error message.
 int ztWriteTextFile(const std::string& path, const std::string& text, const char* who);

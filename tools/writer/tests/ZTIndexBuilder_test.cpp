@@ -279,6 +279,23 @@ TEST(ZTIndexBuilder, RefusesBadDocumentsAndStaysUnchanged) {
   }
 }
 
+// A part may borrow its text: it is marked, indexed and checked as its copy would be.
+TEST(ZTIndexBuilder, IndexesABorrowedTextAsItsCopy) {
+  const std::string body = "<p>Un chat, deux <i>chats</i></p>", bad("a\0b", 3);
+  ztTempDir ownedDir, borrowedDir;
+  ZTIndexBuilder owned, borrowed;
+  std::string ownedMarked, borrowedMarked;
+  ASSERT_EQ(owned.AddDocument(0, {{"<h1>Chat</h1>", 5}, {body, 2}}, &ownedMarked), 0);
+  ASSERT_EQ(borrowed.AddDocument(0, {{"<h1>Chat</h1>", 5}, {"ignored", 2, &body}}, &borrowedMarked),
+            0);
+  EXPECT_EQ(borrowedMarked, ownedMarked);
+  ztTakeLog();
+  EXPECT_EQ(borrowed.AddDocument(1, {{"fine", 1, &bad}}, nullptr), 1);
+  EXPECT_NE(ztTakeLog().find("part 0: the text is not UTF-8 without NUL bytes (byte 1)"),
+            std::string::npos);
+  EXPECT_EQ(Written(borrowed, borrowedDir), Written(owned, ownedDir));
+}
+
 // Documents of the two-thread tests; document bad (if any) has a structure value refused.
 std::vector<ZTIndexPart> PartsOf(PRUint32 id, PRUint32 bad) {
   return {{"<b>w" + std::to_string(id % 7) + "</b> common", id == bad ? 256u : 2u}};
@@ -341,32 +358,41 @@ TEST(ZTIndexBuilder, WriteReportsTheFailureOfEitherThread) {
   failing->Release();
 }
 
+// Whether their record files are compressed or not (they are with the index's records).
 TEST(ZTIndexBuilder, TheWordListFindsWordsWithWildcardsAndWithoutCase) {
-  ztTempDir dir;
   ztIStringSimplifier* simplifier = ztCreateSimplifier(ZTWordList::kDefaultSimplifierURL);
   ASSERT_TRUE(simplifier);
-  ZTIndexBuilder builder;
-  builder.SetSimplifier(simplifier);
-  ASSERT_EQ(builder.AddDocument(0, {{"Chat chut chalet chien", 1}}, nullptr), 0);
-  std::string config;
-  ASSERT_EQ(builder.Write(dir.path(), &config), 0) << ztTakeLog();
-  ZTWildCardWordList* list = new ZTWildCardWordList();
-  ZTIRecordSet* words = nullptr;
-  ASSERT_EQ(list->SetFileName(dir.File("wordlist.cfg").c_str(), nullptr), 0) << ztTakeLog();
-  ASSERT_EQ(list->GetWordRecordSet(&words), 0);
-  const struct {
-    const char* m_pcPattern;
-    std::vector<std::string> m_words;
-  } cases[] = {
-      {"ch?t", {"Chat", "chut"}}, {"CH*T", {"Chat", "chalet", "chut"}}, {"chien", {"chien"}}};
-  for (const auto& c : cases) {
-    ZTCursor* cursor = nullptr;
-    ASSERT_EQ(list->GetWildCardWords(simplifier, "", c.m_pcPattern, nullptr, &cursor), 0);
-    EXPECT_EQ(ztWordTexts(words, cursor), c.m_words) << c.m_pcPattern;
-    ztRelease(cursor);
+  for (bool compressed : {false, true}) {
+    ztTempDir dir;
+    ZTIndexBuilder builder;
+    builder.SetSimplifier(simplifier);
+    builder.SetRecordCompression(compressed);
+    ASSERT_EQ(builder.AddDocument(0, {{"Chat chut chalet chien", 1}}, nullptr), 0);
+    std::string config;
+    ASSERT_EQ(builder.Write(dir.path(), &config), 0) << ztTakeLog();
+    for (const char* table : {"words", "lookup", "revlookup", "caplookup", "revcaplookup"}) {
+      EXPECT_EQ(std::filesystem::exists(dir.File(table) + "/records.cat"), compressed) << table;
+    }
+    ZTWildCardWordList* list = new ZTWildCardWordList();
+    ZTIRecordSet* words = nullptr;
+    ASSERT_EQ(list->SetFileName(dir.File("wordlist.cfg").c_str(), nullptr), 0) << ztTakeLog();
+    ASSERT_EQ(list->GetWordRecordSet(&words), 0);
+    const struct {
+      const char* m_pcPattern;
+      std::vector<std::string> m_words;
+    } cases[] = {{"ch?t", {"Chat", "chut"}},
+                 {"CH*T", {"Chat", "chalet", "chut"}},
+                 {"*ET", {"chalet"}},
+                 {"chien", {"chien"}}};
+    for (const auto& c : cases) {
+      ZTCursor* cursor = nullptr;
+      ASSERT_EQ(list->GetWildCardWords(simplifier, "", c.m_pcPattern, nullptr, &cursor), 0);
+      EXPECT_EQ(ztWordTexts(words, cursor), c.m_words) << c.m_pcPattern << compressed;
+      ztRelease(cursor);
+    }
+    ztRelease(words);
+    list->Release();
   }
-  ztRelease(words);
-  list->Release();
   simplifier->Release();
 }
 

@@ -34,12 +34,13 @@ const std::string& Title(const ZTSourceEntry& entry) {
   return entry.m_title.empty() ? entry.m_headwords[0] : entry.m_title;
 }
 
-// The title part of an article (marked and indexed as a title) and its body.
+// The title part of an article (marked and indexed as a title) and its body, borrowed from the
+// entry.
 std::vector<ZTIndexPart> Parts(const ZTSourceEntry& entry) {
   std::string heading = "<h1>";
   ztAppendHtmlEscaped(&heading, Title(entry));
   return {{heading + "</h1>\n", ztTitleStructure(entry.m_iTitleLevel)},
-          {entry.m_html, kZtBodyStructure}};
+          {std::string(), kZtBodyStructure, &entry.m_html}};
 }
 
 std::string Description(const ZTSourceManifest& manifest, const ZTCompileSummary& summary) {
