@@ -157,10 +157,14 @@ int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, con
   return rc;
 }
 
+// The string grows once for the word and its markers (it grows for every word of an article).
 void ztWordMarker::AppendMarked(const char* text, size_t length, std::string* pOut) {
-  pOut->append(kOpen, sizeof(kOpen) - 1);
-  pOut->append(text, length);
-  pOut->append(kClose, sizeof(kClose) - 1);
+  const size_t open = sizeof(kOpen) - 1, close = sizeof(kClose) - 1, at = pOut->size();
+  pOut->resize(at + open + length + close);
+  char* out = &(*pOut)[at];
+  std::memcpy(out, kOpen, open);
+  std::memcpy(out + open, text, length);
+  std::memcpy(out + open + length, kClose, close);
 }
 
 bool ztWordMarker::IsPlain(const char* text, size_t length) const {
