@@ -1,6 +1,6 @@
 #include "tools/writer/ZTLookupIndexWriter.h"
 
-#include <cstring>
+#include <string_view>
 
 #include "core/ZTErrors.h"
 
@@ -16,19 +16,19 @@ int ZTLookupIndexWriter::AddTextKey(const ZTWriterValue& value, PRUint32 row) {
   const char* bytes = static_cast<const char*>(value.m_pData);
   PRUint32 length = value.m_uLength;
   if (length && bytes[length - 1] == '\0') --length;
-  std::string key(bytes ? bytes : "", length);
-  if (key.find_first_of(std::string("\t\n\0", 3)) != std::string::npos) {
+  const std::string_view key(bytes ? bytes : "", length);
+  if (key.find_first_of(std::string_view("\t\n\0", 3)) != std::string_view::npos) {
     return ZTError(ZT_E_INVALID,
                    "[ZTTableWriter::AddRow] %s: the key of row %u holds TAB, LF or NUL",
                    m_field.c_str(), row);
   }
-  // std::string compares bytes as unsigned characters, as lookups do.
-  if (m_bAny && key < m_lastText) {
+  // Keys compare as bytes taken as unsigned characters, as lookups do.
+  if (m_bAny && key < std::string_view(m_lastText)) {
     return ZTError(ZT_E_INVALID, "[ZTTableWriter::AddRow] %s: key '%s' of row %u sorts before '%s'",
-                   m_field.c_str(), key.c_str(), row, m_lastText.c_str());
+                   m_field.c_str(), std::string(key).c_str(), row, m_lastText.c_str());
   }
-  if (!m_bOpen) m_firstText = key;
-  m_lastText = key;
+  if (!m_bOpen) m_firstText.assign(key.data(), key.size());
+  m_lastText.assign(key.data(), key.size());
   return ZT_OK;
 }
 
