@@ -178,7 +178,8 @@ int ZTTableWriter::Begin(const char* path) {
   for (size_t i = 0; !rc && i < m_fields.size(); ++i)
     rc = m_fields[i]->Open(files, static_cast<int>(i));
   m_record.assign(m_uRecordSize, 0);
-  if (m_bCompressRecords) m_page.reserve(PageBytes());
+  if (m_bCompressRecords) m_page.assign(PageBytes(), 0);
+  m_uPageFill = 0;
   return rc ? Fail(rc) : ZT_OK;
 }
 
@@ -198,27 +199,23 @@ int ZTTableWriter::WriteRecord(const ZTWriterRow& row) {
   }
   int rc = ZT_OK;
   if (m_index && m_uRows > 0 && m_uRows % m_uPageSize == 0) rc = EndPage();
-  // A compressed file's record is encoded in place at the end of its page.
-  PRUint8* record = m_record.data();
-  if (m_bCompressRecords) {
-    m_page.resize(m_page.size() + m_uRecordSize);
-    record = m_page.data() + m_page.size() - m_uRecordSize;
-  } else {
-    std::memset(record, 0, m_uRecordSize);
-  }
+  // A compressed file's record is encoded in place after those of its page.
+  PRUint8* record = m_bCompressRecords ? m_page.data() + m_uPageFill : m_record.data();
+  std::memset(record, 0, m_uRecordSize);
   for (PRUint32 i = 0; !rc && i < m_fields.size(); ++i) {
     rc = m_fields[i]->Encode(row.Get(i), m_uRows, record);
   }
   if (!rc && m_index) rc = m_index->AddKey(row.Get(m_iLookup), m_uRows);
   if (rc) return rc;
   if (!m_bCompressRecords) return m_records.Append(record, m_uRecordSize);
-  return m_page.size() == PageBytes() ? FlushPage() : ZT_OK;
+  m_uPageFill += m_uRecordSize;
+  return m_uPageFill == m_page.size() ? FlushPage() : ZT_OK;
 }
 
 int ZTTableWriter::FlushPage() {
   const int rc =
-      m_page.empty() ? ZT_OK : m_records.AppendUnit(m_page.data(), PRUint32(m_page.size()));
-  m_page.clear();
+      m_uPageFill == 0 ? ZT_OK : m_records.AppendUnit(m_page.data(), PRUint32(m_uPageFill));
+  m_uPageFill = 0;
   return rc;
 }
 
@@ -284,6 +281,6 @@ int ZTTableWriter::Finish() {
 
 void ZTTableWriter::Abort() {
   if (m_eState == kWriting) m_eState = kDone;
-  m_page.clear();
+  m_uPageFill = 0;
   m_staging.Abort();
 }

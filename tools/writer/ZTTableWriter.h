@@ -102,7 +102,8 @@ class ZTTableWriter {
   ztStagingDir m_staging;
   ZTBlockWriter m_records;
   std::vector<PRUint8> m_record;  // the record being written (plain files)
-  std::vector<PRUint8> m_page;    // records of the page being written (compressed files)
+  std::vector<PRUint8> m_page;    // room for a page of records (compressed files)
+  size_t m_uPageFill = 0;         // the bytes of the records written there
   PRUint32 m_uRows;
 };
 

@@ -1,25 +1,10 @@
 #include "tools/writer/detail/ZTWriterSlot.h"
 
 #include "core/ZTErrors.h"
-#include "tools/writer/detail/ztLittleEndian.h"
 
-bool ZTWriterSlot::Fits(PRInt64 value) const {
-  const PRInt64 bits = 8 * static_cast<PRInt64>(GetWidth());
-  if (ztIsSignedType(m_pType->m_eType)) {
-    const PRInt64 half = PRInt64(1) << (bits - 1);
-    return value >= -half && value < half;
-  }
-  return value >= 0 && value < (PRInt64(1) << bits);
-}
-
-int ZTWriterSlot::Put(PRUint8* record, PRInt64 value, const char* field, const char* what,
-                      PRUint32 row) const {
-  if (!Fits(value)) {
-    return ZTError(ZT_E_INVALID, "[ZTTableWriter::AddRow] %s %s %lld of row %u does not fit %s",
-                   field, what, static_cast<long long>(value), row, m_pType->m_pcName);
-  }
-  ztPutLE(record + m_uOffset, static_cast<PRUint32>(value), GetWidth());
-  return ZT_OK;
+int ZTWriterSlot::Refuse(PRInt64 value, const char* field, const char* what, PRUint32 row) const {
+  return ZTError(ZT_E_INVALID, "[ZTTableWriter::AddRow] %s %s %lld of row %u does not fit %s",
+                 field, what, static_cast<long long>(value), row, m_pType->m_pcName);
 }
 
 int ztWriterNumType(const char* name, const char* field, const ZTFieldTypeInfo** ppType) {
