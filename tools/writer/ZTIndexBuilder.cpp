@@ -267,6 +267,9 @@ int ZTIndexBuilder::WriteOccurrences(const std::string& directory,
 // another thread writes the records.
 int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWordList) const {
   const std::vector<PRUint32> order = WordOrder();
+  // The records take longer: they start first.
+  int rcOccurrences = ZT_OK;
+  std::thread occurrences([&] { rcOccurrences = WriteOccurrences(directory, order); });
   ZTWordListBuilder words;
   PRUint32 records = 0;
   for (PRUint32 number : order) {
@@ -285,8 +288,6 @@ int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWord
   words.SetCrossReferences(false);
   words.AddConfiguration(kWildCards);
   if (!m_configDir.empty()) words.SetConfigDirectory(Normalised(m_configDir));
-  int rcOccurrences = ZT_OK;
-  std::thread occurrences([&] { rcOccurrences = WriteOccurrences(directory, order); });
   const int rc = words.Write(directory, pWordList);
   occurrences.join();
   return rcOccurrences ? rcOccurrences : rc;

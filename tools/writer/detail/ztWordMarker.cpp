@@ -153,18 +153,21 @@ int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, con
                              PR_TRUE);
     if (!rc) rc = sink(m_pcWord, written);
   }
-  if (!rc && pOut) AppendMarked(begin, length, pOut);
+  if (!rc && pOut) AppendMarked(begin, 0, begin, length, pOut);
   return rc;
 }
 
-// The string grows once for the word and its markers (it grows for every word of an article).
-void ztWordMarker::AppendMarked(const char* text, size_t length, std::string* pOut) {
+// The string grows once for the text before the word, the word and its markers (it grows for
+// every word of an article).
+void ztWordMarker::AppendMarked(const char* before, size_t beforeLength, const char* word,
+                                size_t length, std::string* pOut) {
   const size_t open = sizeof(kOpen) - 1, close = sizeof(kClose) - 1, at = pOut->size();
-  pOut->resize(at + open + length + close);
+  pOut->resize(at + beforeLength + open + length + close);
   char* out = &(*pOut)[at];
-  std::memcpy(out, kOpen, open);
-  std::memcpy(out + open, text, length);
-  std::memcpy(out + open + length, kClose, close);
+  std::memcpy(out, before, beforeLength);
+  std::memcpy(out + beforeLength, kOpen, open);
+  std::memcpy(out + beforeLength + open, word, length);
+  std::memcpy(out + beforeLength + open + length, kClose, close);
 }
 
 bool ztWordMarker::IsPlain(const char* text, size_t length) const {
@@ -183,10 +186,7 @@ int ztWordMarker::MarkPlain(const char* text, size_t length, const Sink& sink, s
     const size_t begin = i;
     while (i < length && ClassOf(text[i]) == kWordByte) ++i;
     if (int rc = sink(text + begin, i - begin)) return rc;
-    if (pOut) {
-      pOut->append(text + copied, begin - copied);
-      AppendMarked(text + begin, i - begin, pOut);
-    }
+    if (pOut) AppendMarked(text + copied, begin - copied, text + begin, i - begin, pOut);
     copied = i;
   }
   if (pOut) pOut->append(text + copied, length - copied);

@@ -44,8 +44,9 @@ class ztWordMarker {
   int MarkPlain(const char* text, size_t length, const Sink& sink, std::string* pOut);
   int EmitWord(const char* text, PRUint32 first, PRUint32 count, const Sink& sink,
                std::string* pOut);
-  // Appends the word text[0, length) to *pOut between the markers.
-  static void AppendMarked(const char* text, size_t length, std::string* pOut);
+  // Appends before[0, beforeLength) to *pOut, then the word[0, length) between the markers.
+  static void AppendMarked(const char* before, size_t beforeLength, const char* word, size_t length,
+                           std::string* pOut);
   ByteClass ClassOf(char byte) const {
     const unsigned char b = static_cast<unsigned char>(byte);
     return b < 0x80 ? m_ascii[b] : kOther;
