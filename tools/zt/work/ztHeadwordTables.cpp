@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "tools/writer/detail/ztColumnTable.h"
+#include "tools/writer/detail/ztTextOrder.h"
 #include "tools/zt/work/ztWorkLayout.h"
 
 PRUint32 ztHeadwordTables::Word(const std::string& text) {
@@ -37,8 +38,7 @@ std::vector<ZTBuilderWord> ztHeadwordTables::SortedWords(std::vector<PRUint32>* 
   std::vector<PRUint32>& order = *pOrder;
   order.resize(m_words.size());
   for (PRUint32 w = 0; w < order.size(); ++w) order[w] = w;
-  std::sort(order.begin(), order.end(),
-            [this](PRUint32 a, PRUint32 b) { return m_numbers.Word(a) < m_numbers.Word(b); });
+  ztSortByText(&order, [this](PRUint32 n) -> const std::string& { return m_numbers.Word(n); });
   std::vector<int> renumbered(order.size());
   for (PRUint32 w = 0; w < order.size(); ++w) renumbered[order[w]] = static_cast<int>(w);
   std::vector<ZTBuilderWord> words;
