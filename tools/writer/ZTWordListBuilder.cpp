@@ -129,12 +129,13 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
                             m_bCompressRecords);
 }
 
-int ZTWordListBuilder::Simplified(const std::string& text, std::string* pOut) const {
-  char* out = nullptr;
-  const int rc = m_pSimplifier->SimplifyToNew(text.c_str(), &out, nullptr);
+// The simplified text goes through *ppcBuffer (an NSPR buffer of *puSize bytes, grown as
+// needed, which the caller frees) into *pOut.
+int ZTWordListBuilder::Simplified(const std::string& text, char** ppcBuffer, PRUint32* puSize,
+                                  std::string* pOut) const {
+  const int rc = m_pSimplifier->SimplifyOutputRealloc(text.c_str(), ppcBuffer, puSize);
   if (rc) return ZTError(rc, "[%s] Could not simplify the key %s", kWho, text.c_str());
-  pOut->assign(out);
-  PR_Free(out);
+  pOut->assign(*ppcBuffer);
   return ZT_OK;
 }
 
@@ -143,11 +144,15 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
   // Every exact record under its simplified key; sorted, the records of one key follow each
   // other in ascending order.
   Keys simplified(exact.size());
-  for (size_t i = 0; i < exact.size(); ++i) {
-    const int rc = Simplified(exact[i].first, &simplified[i].first);
-    if (rc) return rc;
+  char* buffer = nullptr;
+  PRUint32 size = 0;
+  int rc = ZT_OK;
+  for (size_t i = 0; !rc && i < exact.size(); ++i) {
+    rc = Simplified(exact[i].first, &buffer, &size, &simplified[i].first);
     simplified[i].second = static_cast<PRUint32>(i);
   }
+  PR_Free(buffer);
+  if (rc) return rc;
   Sort(&simplified);
   ztCellRows caps(2), links(1);
   Keys capKeys;
@@ -160,8 +165,8 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
     caps.AddLink(static_cast<PRUint32>(links.GetRowCount()), static_cast<PRUint32>(end - i));
     for (; i < end; ++i) links.AddNumber(simplified[i].second);
   }
-  int rc = ztWriteColumnTable(directory + "/caplinks", {{"LOOKUPNO", 'n', nullptr}}, links, false,
-                              kLinkPageSize, kLinkTableMode);
+  rc = ztWriteColumnTable(directory + "/caplinks", {{"LOOKUPNO", 'n', nullptr}}, links, false,
+                          kLinkPageSize, kLinkTableMode);
   if (!rc) {
     rc = ztWriteColumnTable(
         directory + "/caplookup",

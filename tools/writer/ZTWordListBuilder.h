@@ -69,7 +69,8 @@ class ZTWordListBuilder {
   int WriteWords(const std::string& directory) const;
   // exact: the exact keys in order, each with its word's number.
   int WriteSimplified(const std::string& directory, const Keys& exact) const;
-  int Simplified(const std::string& text, std::string* pOut) const;
+  int Simplified(const std::string& text, char** ppcBuffer, PRUint32* puSize,
+                 std::string* pOut) const;
   int WriteKeyed(const std::string& path, const char* numField, const Keys& keys) const;
   std::string Configuration(const std::string& directory) const;
 
