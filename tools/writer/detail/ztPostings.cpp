@@ -1,6 +1,7 @@
 #include "tools/writer/detail/ztPostings.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -17,7 +18,7 @@ PRUint8* PutNumber(PRUint8* out, PRUint64 value) {
   return out;
 }
 
-PRUint64 GetLong(const std::vector<PRUint8>& bytes, size_t* offset) {
+PRUint64 GetLong(const PRUint8* bytes, size_t* offset) {
   PRUint64 value = 0;
   for (int shift = 0;; shift += 7) {
     const PRUint8 byte = bytes[(*offset)++];
@@ -26,7 +27,7 @@ PRUint64 GetLong(const std::vector<PRUint8>& bytes, size_t* offset) {
   }
 }
 
-PRUint32 GetNumber(const std::vector<PRUint8>& bytes, size_t* offset) {
+PRUint32 GetNumber(const PRUint8* bytes, size_t* offset) {
   return static_cast<PRUint32>(GetLong(bytes, offset));
 }
 
@@ -51,7 +52,38 @@ bool Before(const ztOccurrence& a, const ztOccurrence& b) {
   return groupA < groupB || (groupA == groupB && a.m_uPosition < b.m_uPosition);
 }
 
+// The region a list gets first.
+const size_t kFirstRegion = 16;
+
 }  // namespace
+
+ztPostings::~ztPostings() {
+  for (List& list : m_lists) {
+    if (list.m_uCapacity >= kBigRegion) delete[] list.m_pBytes;
+  }
+}
+
+PRUint8* ztPostings::Carve(size_t bytes) {
+  if (kChunk - m_uChunkUsed < bytes) {
+    m_chunks.emplace_back(new PRUint8[kChunk]);
+    m_uChunkUsed = 0;
+  }
+  PRUint8* region = m_chunks.back().get() + m_uChunkUsed;
+  m_uChunkUsed += bytes;
+  return region;
+}
+
+PRUint8* ztPostings::Room(List* list, size_t bytes) {
+  if (list->m_uCapacity - list->m_uSize < bytes) {
+    const size_t capacity = std::max({kFirstRegion, 2 * list->m_uCapacity, list->m_uSize + bytes});
+    PRUint8* region = capacity >= kBigRegion ? new PRUint8[capacity] : Carve(capacity);
+    if (list->m_uSize) std::memcpy(region, list->m_pBytes, list->m_uSize);
+    if (list->m_uCapacity >= kBigRegion) delete[] list->m_pBytes;
+    list->m_pBytes = region;
+    list->m_uCapacity = capacity;
+  }
+  return list->m_pBytes + list->m_uSize;
+}
 
 // An entry: the document (zigzag delta from the list's previous one), the number of
 // structures, then per structure its value, its number of positions and the positions as
@@ -59,7 +91,7 @@ bool Before(const ztOccurrence& a, const ztOccurrence& b) {
 void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& occurrences,
                           size_t from, size_t to) {
   List& list = m_lists[occurrences[from].m_uWord];
-  if (!list.m_bytes.empty() && document < list.m_uLastDocument) list.m_bAscending = false;
+  if (list.m_uSize && document < list.m_uLastDocument) list.m_bAscending = false;
   // The occurrences of one structure value follow each other (they are sorted).
   auto endOfStructure = [&](size_t start) {
     size_t end = start + 1;
@@ -70,10 +102,10 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
   for (size_t s = from; s < to; s = endOfStructure(s)) ++structures;
   list.m_uRecords += structures;
   m_uRecords += structures;
-  // Written in room for the longest entry, then appended to the list.
-  const size_t room = kMaxLongBytes + kMaxNumberBytes * (1 + 2 * size_t(structures) + (to - from));
-  if (m_entry.size() < room) m_entry.resize(room);
-  PRUint8* out = PutNumber(m_entry.data(), Zigzag(list.m_uLastDocument, document));
+  // Written at the end of the list, in room for the longest entry.
+  PRUint8* const start =
+      Room(&list, kMaxLongBytes + kMaxNumberBytes * (1 + 2 * size_t(structures) + (to - from)));
+  PRUint8* out = PutNumber(start, Zigzag(list.m_uLastDocument, document));
   list.m_uLastDocument = document;
   out = PutNumber(out, structures);
   for (size_t s = from; s < to;) {
@@ -86,7 +118,7 @@ void ztPostings::AddEntry(PRUint32 document, const std::vector<ztOccurrence>& oc
       last = occurrences[s].m_uPosition;
     }
   }
-  list.m_bytes.insert(list.m_bytes.end(), m_entry.data(), out);
+  list.m_uSize += static_cast<size_t>(out - start);
 }
 
 void ztPostings::AddDocument(PRUint32 document, std::vector<ztOccurrence>* occurrences) {
@@ -107,18 +139,18 @@ void ztPostings::AddDocument(PRUint32 document, std::vector<ztOccurrence>* occur
 }
 
 bool ztPostings::HasWord(PRUint32 word) const {
-  return word < m_lists.size() && !m_lists[word].m_bytes.empty();
+  return word < m_lists.size() && m_lists[word].m_uSize != 0;
 }
 
-int ztPostings::VisitEntry(const List& list, PRUint32 document, size_t* offset,
+int ztPostings::VisitEntry(const PRUint8* bytes, PRUint32 document, size_t* offset,
                            ztPostingRecord* record, const Visit& visit) {
-  const PRUint32 structures = GetNumber(list.m_bytes, offset);
+  const PRUint32 structures = GetNumber(bytes, offset);
   record->m_uDocument = document;
   for (PRUint32 s = 0; s < structures; ++s) {
-    record->m_uStructure = GetNumber(list.m_bytes, offset);
-    record->m_positions.resize(GetNumber(list.m_bytes, offset));
+    record->m_uStructure = GetNumber(bytes, offset);
+    record->m_positions.resize(GetNumber(bytes, offset));
     PRUint32 position = 0;
-    for (PRUint32& p : record->m_positions) p = position += GetNumber(list.m_bytes, offset);
+    for (PRUint32& p : record->m_positions) p = position += GetNumber(bytes, offset);
     if (int rc = visit(*record)) return rc;
   }
   return 0;
@@ -127,22 +159,23 @@ int ztPostings::VisitEntry(const List& list, PRUint32 document, size_t* offset,
 int ztPostings::ForEachRecord(PRUint32 word, const Visit& visit) const {
   if (!HasWord(word)) return 0;
   const List& list = m_lists[word];
+  const PRUint8* bytes = list.m_pBytes;
   std::vector<Entry> entries;
   ztPostingRecord record;
   PRUint32 document = 0;
-  for (size_t offset = 0; offset < list.m_bytes.size();) {
-    document = Unzigzag(document, GetLong(list.m_bytes, &offset));
+  for (size_t offset = 0; offset < list.m_uSize;) {
+    document = Unzigzag(document, GetLong(bytes, &offset));
     if (list.m_bAscending) {
-      if (int rc = VisitEntry(list, document, &offset, &record, visit)) return rc;
+      if (int rc = VisitEntry(bytes, document, &offset, &record, visit)) return rc;
       continue;
     }
     entries.push_back({document, offset});
-    VisitEntry(list, document, &offset, &record, [](const ztPostingRecord&) { return 0; });
+    VisitEntry(bytes, document, &offset, &record, [](const ztPostingRecord&) { return 0; });
   }
   std::sort(entries.begin(), entries.end(),
             [](const Entry& a, const Entry& b) { return a.m_uDocument < b.m_uDocument; });
   for (Entry& entry : entries) {
-    if (int rc = VisitEntry(list, entry.m_uDocument, &entry.m_uOffset, &record, visit)) return rc;
+    if (int rc = VisitEntry(bytes, entry.m_uDocument, &entry.m_uOffset, &record, visit)) return rc;
   }
   return 0;
 }

@@ -196,6 +196,26 @@ TEST(ZTIndexBuilder, WritesEachWordsDocumentsInOrderWithTheirPositions) {
   }
 }
 
+// A word of every document outgrows the small regions its postings start in (those of the
+// other words stay there), in descending document order.
+TEST(ZTIndexBuilder, KeepsTheLongPostingsOfAWordOfEveryDocument) {
+  const PRUint32 kDocuments = 20000;
+  ztTempDir dir;
+  ZTIndexBuilder builder;
+  std::string common;
+  for (PRUint32 id = kDocuments; id-- > 0;) {
+    const std::string word = "w" + std::to_string(id % 3);
+    ASSERT_EQ(builder.AddDocument(id, {{"common " + word + " common common", 2}}, nullptr), 0);
+  }
+  for (PRUint32 id = 0; id < kDocuments; ++id) {
+    common += (id ? " " : "") + std::to_string(id) + "/2:0,2,3";
+  }
+  std::string written = Written(builder, dir);
+  ASSERT_EQ(written.substr(0, written.find('\n')), "common=" + common);
+  EXPECT_EQ(builder.GetOccurrenceCount(), 4 * kDocuments);
+  EXPECT_EQ(written.substr(written.rfind("w2=")).substr(0, 12), "w2=2/2:1 5/2");
+}
+
 TEST(ZTIndexBuilder, ABooleanIndexHasNoOccurrences) {
   ztTempDir dir;
   ZTIndexBuilder builder;
