@@ -1,5 +1,6 @@
 #include "tools/writer/ZTTableWriter.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
 
@@ -178,7 +179,6 @@ int ZTTableWriter::Begin(const char* path) {
   for (size_t i = 0; !rc && i < m_fields.size(); ++i)
     rc = m_fields[i]->Open(files, static_cast<int>(i));
   m_record.assign(m_uRecordSize, 0);
-  if (m_bCompressRecords) m_page.assign(PageBytes(), 0);
   m_uPageFill = 0;
   return rc ? Fail(rc) : ZT_OK;
 }
@@ -199,7 +199,11 @@ int ZTTableWriter::WriteRecord(const ZTWriterRow& row) {
   }
   int rc = ZT_OK;
   if (m_index && m_uRows > 0 && m_uRows % m_uPageSize == 0) rc = EndPage();
-  // A compressed file's record is encoded in place after those of its page.
+  // A compressed file's record is encoded in place after those of its page, in a buffer that
+  // grows up to a page as records come.
+  if (m_bCompressRecords && m_page.size() < m_uPageFill + m_uRecordSize) {
+    m_page.resize(std::min(PageBytes(), std::max(2 * m_page.size(), m_uPageFill + m_uRecordSize)));
+  }
   PRUint8* record = m_bCompressRecords ? m_page.data() + m_uPageFill : m_record.data();
   std::memset(record, 0, m_uRecordSize);
   for (PRUint32 i = 0; !rc && i < m_fields.size(); ++i) {
@@ -209,7 +213,7 @@ int ZTTableWriter::WriteRecord(const ZTWriterRow& row) {
   if (rc) return rc;
   if (!m_bCompressRecords) return m_records.Append(record, m_uRecordSize);
   m_uPageFill += m_uRecordSize;
-  return m_uPageFill == m_page.size() ? FlushPage() : ZT_OK;
+  return m_uPageFill == PageBytes() ? FlushPage() : ZT_OK;
 }
 
 int ZTTableWriter::FlushPage() {

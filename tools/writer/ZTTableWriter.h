@@ -102,7 +102,7 @@ class ZTTableWriter {
   ztStagingDir m_staging;
   ZTBlockWriter m_records;
   std::vector<PRUint8> m_record;  // the record being written (plain files)
-  std::vector<PRUint8> m_page;    // room for a page of records (compressed files)
+  std::vector<PRUint8> m_page;    // room for the records of a page (compressed files)
   size_t m_uPageFill = 0;         // the bytes of the records written there
   PRUint32 m_uRows;
 };
