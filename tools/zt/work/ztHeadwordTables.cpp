@@ -17,19 +17,22 @@ PRUint32 ztHeadwordTables::Word(const std::string& text) {
 void ztHeadwordTables::AddEntry(const ZTSourceEntry& entry, PRUint32 number) {
   if (entry.m_headwords.empty()) return;
   const PRUint32 main = Word(entry.m_headwords[0]);
-  std::vector<std::string> spellings(entry.m_headwords.begin() + 1, entry.m_headwords.end());
-  spellings.insert(spellings.end(), entry.m_variants.begin(), entry.m_variants.end());
-  for (const std::string& spelling : spellings) {
-    const PRUint32 other = Word(spelling);
-    if (other == main) continue;
-    std::vector<int>& variants = m_words[main].m_variants;
-    if (std::find(variants.begin(), variants.end(), static_cast<int>(other)) == variants.end()) {
-      variants.push_back(static_cast<int>(other));
-    }
-    if (m_words[other].m_iSee < 0) m_words[other].m_iSee = static_cast<int>(main);
-    m_entries[other].push_back(number);
+  for (size_t i = 1; i < entry.m_headwords.size(); ++i) {
+    AddSpelling(main, entry.m_headwords[i], number);
   }
+  for (const std::string& variant : entry.m_variants) AddSpelling(main, variant, number);
   m_entries[main].push_back(number);
+}
+
+void ztHeadwordTables::AddSpelling(PRUint32 main, const std::string& spelling, PRUint32 number) {
+  const PRUint32 other = Word(spelling);
+  if (other == main) return;
+  std::vector<int>& variants = m_words[main].m_variants;
+  if (std::find(variants.begin(), variants.end(), static_cast<int>(other)) == variants.end()) {
+    variants.push_back(static_cast<int>(other));
+  }
+  if (m_words[other].m_iSee < 0) m_words[other].m_iSee = static_cast<int>(main);
+  m_entries[other].push_back(number);
 }
 
 // The words renumbered in the byte order of their texts, their links renumbered with them;

@@ -28,6 +28,8 @@ class ztHeadwordTables {
 
  private:
   PRUint32 Word(const std::string& text);
+  // Another spelling of the word main in entry number: a variant of main, which it sees.
+  void AddSpelling(PRUint32 main, const std::string& spelling, PRUint32 number);
   std::vector<ZTBuilderWord> SortedWords(std::vector<PRUint32>* pOrder) const;
 
   std::vector<ZTBuilderWord> m_words;            // links only: the texts are in m_numbers
