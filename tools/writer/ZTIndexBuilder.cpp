@@ -188,16 +188,15 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
 int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
   const int rc = CheckNew(document.m_uId);
   if (rc) return rc;
-  std::vector<ztOccurrence>& occurrences = m_occurrences;
-  occurrences.clear();
+  m_occurrences.clear();
   size_t begin = 0;
   for (const ztCutWord& word : document.m_words) {
-    const PRUint32 position = static_cast<PRUint32>(occurrences.size());
+    const PRUint32 position = static_cast<PRUint32>(m_occurrences.size());
     const PRUint32 number = m_numbers.Number(document.m_texts.data() + begin, word.m_uEnd - begin);
-    occurrences.push_back({number, word.m_uStructure, position});
+    m_occurrences.push_back({number, word.m_uStructure, position});
     begin = word.m_uEnd;
   }
-  m_postings.AddDocument(document.m_uId, &occurrences);
+  m_postings.AddDocument(document.m_uId, &m_occurrences);
   m_documents.insert(document.m_uId);
   return ZT_OK;
 }

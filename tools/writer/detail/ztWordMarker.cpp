@@ -140,8 +140,8 @@ void ztWordMarker::Decode(const char* text, size_t length) {
   m_chars.push_back(0);
 }
 
-int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, const Sink& sink,
-                           std::string* pOut) {
+int ztWordMarker::EmitWord(const char* text, PRUint32 copied, PRUint32 first, PRUint32 count,
+                           const Sink& sink, std::string* pOut) {
   const char* begin = text + m_offsets[first];
   const size_t length = m_offsets[first + count] - m_offsets[first];
   int rc = ZT_OK;
@@ -153,7 +153,10 @@ int ztWordMarker::EmitWord(const char* text, PRUint32 first, PRUint32 count, con
                              PR_TRUE);
     if (!rc) rc = sink(m_pcWord, written);
   }
-  if (!rc && pOut) AppendMarked(begin, 0, begin, length, pOut);
+  if (!rc && pOut) {
+    AppendMarked(text + m_offsets[copied], m_offsets[first] - m_offsets[copied], begin, length,
+                 pOut);
+  }
   return rc;
 }
 
@@ -210,8 +213,7 @@ int ztWordMarker::MarkText(const char* text, size_t length, const Sink& sink, st
       ++p;
       continue;
     }
-    if (pOut) pOut->append(text + m_offsets[copied], m_offsets[p] - m_offsets[copied]);
-    rc = EmitWord(text, p, word, sink, pOut);
+    rc = EmitWord(text, copied, p, word, sink, pOut);
     if (rc) return rc;
     p += word;
     copied = p;

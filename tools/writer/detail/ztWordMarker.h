@@ -42,7 +42,9 @@ class ztWordMarker {
   // tokenizer would cut it.
   bool IsPlain(const char* text, size_t length) const;
   int MarkPlain(const char* text, size_t length, const Sink& sink, std::string* pOut);
-  int EmitWord(const char* text, PRUint32 first, PRUint32 count, const Sink& sink,
+  // Hands the word of count characters from character first to sink and appends to *pOut the
+  // text since character copied (where the last word ended), then the word marked.
+  int EmitWord(const char* text, PRUint32 copied, PRUint32 first, PRUint32 count, const Sink& sink,
                std::string* pOut);
   // Appends before[0, beforeLength) to *pOut, then the word[0, length) between the markers.
   static void AppendMarked(const char* before, size_t beforeLength, const char* word, size_t length,
