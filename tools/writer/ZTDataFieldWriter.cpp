@@ -8,6 +8,7 @@ ZTDataFieldWriter::ZTDataFieldWriter(const char* name, PRUint32 offset, const ZT
       m_uWidth(0),
       m_uPacks(spec.m_uPacks),
       m_bCompressed(spec.m_bCompressed),
+      m_iLevel(spec.m_iLevel),
       m_bPaged(false),
       m_openMode(spec.m_pcOpenMode ? spec.m_pcOpenMode : ""),
       m_left(spec.m_uPacks, false),
@@ -44,7 +45,7 @@ int ZTDataFieldWriter::Open(const ZTWriterFiles& files, int number) {
     m_files.emplace_back(new ZTBlockWriter());
     int rc = m_files.back()->Open((files.m_directory + "/" + stem + ".dat").c_str(),
                                   m_bCompressed ? catalog.c_str() : nullptr, files.m_uBlockSize,
-                                  files.m_iLevel, files.m_uMaxFileSize);
+                                  m_iLevel < 0 ? files.m_iLevel : m_iLevel, files.m_uMaxFileSize);
     if (rc) return rc;
   }
   return ZT_OK;

@@ -17,6 +17,7 @@ struct ZTDataFieldSpec {
   const char* m_pcPackType = nullptr;   // null: a single pack and no PACKID
   PRUint32 m_uPacks = 1;
   bool m_bCompressed = false;
+  int m_iLevel = -1;  // deflate level of the compressed blocks; negative: the table's level
   // How the reader opens the content files (the names of ZTTableWriter::SetOpenMode); null:
   // the reader's default.
   const char* m_pcOpenMode = nullptr;
@@ -54,6 +55,7 @@ class ZTDataFieldWriter : public ZTFieldWriter {
   PRUint32 m_uWidth;
   PRUint32 m_uPacks;
   bool m_bCompressed;
+  int m_iLevel;
   bool m_bPaged;
   std::vector<std::unique_ptr<ZTBlockWriter>> m_files;
   std::vector<std::string> m_leaves;  // file names in the table directory, per pack

@@ -17,6 +17,9 @@ const PRUint32 kLinkPageSize = 64;
 // The tables that links lead to hold only numbers: read whole when they open, each link's
 // records are then shared from memory.
 const char kLinkTableMode[] = "PREMAPPED";
+// Blocks of sorted words and keys: their repeats are short and near, which level 1 finds as
+// well as level 2 (it stores them 1 % smaller, in less time).
+const int kTextLevel = 1;
 
 typedef ZTWordListBuilder::Keys Keys;
 
@@ -84,8 +87,8 @@ int ZTWordListBuilder::WriteKeyed(const std::string& path, const char* numField,
     rows.AddNumber(key.second);
   }
   return ztWriteColumnTable(
-      path, {{"KEY", 't', nullptr, nullptr, m_uTextBlock}, {numField, 'n', nullptr}}, rows, true,
-      m_uPageSize, nullptr, m_bCompressRecords);
+      path, {{"KEY", 't', nullptr, nullptr, m_uTextBlock, kTextLevel}, {numField, 'n', nullptr}},
+      rows, true, m_uPageSize, nullptr, m_bCompressRecords);
 }
 
 void ZTWordListBuilder::SetWordLink(const std::string& field, const std::string& table,
@@ -111,7 +114,7 @@ int ZTWordListBuilder::WriteWords(const std::string& directory) const {
     if (linked) rows.AddLink(word.m_uLinkFirst, word.m_uLinkCount);
     for (int v : word.m_variants) variants.AddNumber(static_cast<PRUint32>(v));
   }
-  std::vector<ztColumn> columns = {{"WORD", 't', nullptr, nullptr, m_uTextBlock}};
+  std::vector<ztColumn> columns = {{"WORD", 't', nullptr, nullptr, m_uTextBlock, kTextLevel}};
   if (m_bCrossReferences) {
     columns.push_back({"SEE", 'n', nullptr});
     columns.push_back({"VARIANTS", 'l', "variants", nullptr, 0, -1,
@@ -170,7 +173,7 @@ int ZTWordListBuilder::WriteSimplified(const std::string& directory, const Keys&
   if (!rc) {
     rc = ztWriteColumnTable(
         directory + "/caplookup",
-        {{"KEY", 't', nullptr, nullptr, m_uTextBlock},
+        {{"KEY", 't', nullptr, nullptr, m_uTextBlock, kTextLevel},
          {"TARGETS", 'l', "caplinks", nullptr, 0, -1, static_cast<PRInt64>(links.GetRowCount())}},
         caps, true, m_uPageSize, nullptr, m_bCompressRecords);
   }

@@ -53,10 +53,8 @@ int Declare(ZTTableWriter* writer, const ztColumn& column, const Extent& extent,
     spec.m_pcCountType = ztUnsignedType(extent.m_uCount);
     spec.m_pcOpenMode = column.m_pcOpenMode;
     spec.m_bCompressed = column.m_uBlockSize > 0;
-    int rc = spec.m_bCompressed ? writer->SetBlockSize(column.m_uBlockSize) : ZT_OK;
-    if (!rc && spec.m_bCompressed && column.m_iLevel >= 0) {
-      rc = writer->SetCompressionLevel(column.m_iLevel);
-    }
+    spec.m_iLevel = column.m_iLevel;
+    const int rc = spec.m_bCompressed ? writer->SetBlockSize(column.m_uBlockSize) : ZT_OK;
     return rc ? rc : writer->AddDataField(column.m_pcName, spec, piField);
   }
   if (column.m_cKind == 'n') {

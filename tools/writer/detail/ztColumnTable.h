@@ -21,7 +21,7 @@ struct ztColumn {
   // texts and bytes: compressed in blocks of this many logical bytes; 0: plain. The columns of
   // one table that are compressed share one block size.
   PRUint32 m_uBlockSize = 0;
-  int m_iLevel = -1;  // zlib level of those blocks; negative: the table writer's default
+  int m_iLevel = -1;  // deflate level of those blocks; negative: the table writer's default
   // links: the sibling table's record count when known (negative: unknown). Ranges that follow
   // each other up to its end need no COUNT: each one ends where the next begins.
   PRInt64 m_iLinkedRows = -1;

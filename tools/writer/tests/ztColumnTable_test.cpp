@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <prio.h>
 
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ZTErrors.h"
@@ -65,6 +67,41 @@ TEST(ztColumnTableTest, RowsThatDoNotFitTheColumnsAreRefused) {
     EXPECT_NE(ztTakeLog().find("the rows do not fit its 2 columns"), std::string::npos);
     EXPECT_FALSE(PR_Access(dir.File("t").c_str(), PR_ACCESS_EXISTS) == PR_SUCCESS);
   }
+}
+
+// The logical and stored bytes of the blocks a catalog lists.
+std::pair<size_t, size_t> CatalogSizes(const std::string& path) {
+  const std::string bytes = ztReadFile(path);
+  std::pair<size_t, size_t> sizes(0, 0);
+  for (size_t i = 0; i + 8 <= bytes.size(); i += 8) {
+    PRUint32 pair[2];
+    std::memcpy(pair, bytes.data() + i, sizeof(pair));  // little-endian, as the tests run
+    sizes.first += pair[0];
+    sizes.second += pair[1];
+  }
+  return sizes;
+}
+
+// A column's level is its blocks' alone: the records keep the table's.
+TEST(ztColumnTableTest, AColumnsLevelDeflatesOnlyItsOwnBlocks) {
+  const std::string text(200, 'a');
+  ztCellRows rows(2);
+  for (PRUint32 i = 0; i < 500; ++i) {
+    rows.AddText(text);
+    rows.AddNumber(i % 3);
+  }
+  ztTempDir dir;
+  ASSERT_EQ(ztWriteColumnTable(dir.File("t"),
+                               {{"T", 't', nullptr, nullptr, 4096, 0}, {"N", 'n', nullptr}}, rows,
+                               false, 16, nullptr, true),
+            0)
+      << ztTakeLog();
+  const auto texts = CatalogSizes(dir.File("t/f0.0.cat"));
+  const auto records = CatalogSizes(dir.File("t/records.cat"));
+  EXPECT_EQ(texts.first, 500u * 201);
+  EXPECT_GT(texts.second, texts.first);  // level 0 stores the blocks as they are
+  EXPECT_GT(records.first, 0u);
+  EXPECT_LT(records.second, records.first);  // deflated at the table's level
 }
 
 }  // namespace
