@@ -26,6 +26,8 @@ const size_t kQueuedBatches = 16;
 const size_t kBytesPerWord = 8;
 // And the marked HTML for so many times its bytes (markers are some 17 bytes a word).
 const size_t kMarkedPerByte = 3;
+// Words numbered while the table slot of the one so many ahead is fetched.
+const size_t kNumberAhead = 8;
 // Records per page of the word list's lookup tables.
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
@@ -166,6 +168,9 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
   int rc = CheckParts(id, parts);
   if (!rc) rc = Start();
   pOut->m_uId = id;
+  pOut->m_words.clear();
+  pOut->m_texts.clear();
+  pOut->m_marked.clear();
   size_t bytes = 0;
   for (const ZTIndexPart& part : parts) bytes += part.Text().size();
   pOut->m_words.reserve(bytes / kBytesPerWord);
@@ -177,7 +182,8 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
         parts[i].Text(),
         [&](const char* word, size_t length) {
           pOut->m_texts.append(word, length);
-          pOut->m_words.push_back({pOut->m_texts.size(), structure});
+          pOut->m_words.push_back(
+              {pOut->m_texts.size(), structure, ztWordNumbers::HashOf(word, length)});
           return ZT_OK;
         },
         marked ? &pOut->m_marked : nullptr);
@@ -189,12 +195,15 @@ int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
   const int rc = CheckNew(document.m_uId);
   if (rc) return rc;
   m_occurrences.clear();
+  const std::vector<ztCutWord>& words = document.m_words;
   size_t begin = 0;
-  for (const ztCutWord& word : document.m_words) {
-    const PRUint32 position = static_cast<PRUint32>(m_occurrences.size());
-    const PRUint32 number = m_numbers.Number(document.m_texts.data() + begin, word.m_uEnd - begin);
-    m_occurrences.push_back({number, word.m_uStructure, position});
-    begin = word.m_uEnd;
+  for (size_t i = 0; i < words.size(); ++i) {
+    if (i + kNumberAhead < words.size()) m_numbers.Prefetch(words[i + kNumberAhead].m_uHash);
+    const PRUint32 position = static_cast<PRUint32>(i);
+    const PRUint32 number = m_numbers.Number(document.m_texts.data() + begin,
+                                             words[i].m_uEnd - begin, words[i].m_uHash);
+    m_occurrences.push_back({number, words[i].m_uStructure, position});
+    begin = words[i].m_uEnd;
   }
   m_postings.AddDocument(document.m_uId, &m_occurrences);
   m_documents.insert(document.m_uId);
@@ -213,14 +222,17 @@ int ZTIndexBuilder::AddDocument(PRUint32 id, const std::vector<ZTIndexPart>& par
 
 int ZTIndexBuilder::CutAll(PRUint32 count, const PartsOf& partsOf, ztCutQueue* pQueue) {
   int rc = ZT_OK;
-  ztCutBatch batch;
+  ztCutBatch batch = pQueue->TakeSpare();
+  size_t filled = 0;  // the documents of batch cut
   for (PRUint32 id = 0; id < count && !rc; ++id) {
-    batch.emplace_back();
-    rc = Cut(id, partsOf(id), true, &batch.back());
-    if (rc) batch.pop_back();
-    if ((rc || batch.size() == kBatchDocuments || id + 1 == count) && !batch.empty()) {
+    if (filled == batch.size()) batch.emplace_back();
+    rc = Cut(id, partsOf(id), true, &batch[filled]);
+    if (!rc) ++filled;
+    if ((rc || filled == kBatchDocuments || id + 1 == count) && filled) {
+      batch.resize(filled);
       if (!pQueue->Push(std::move(batch))) break;
-      batch.clear();
+      batch = pQueue->TakeSpare();
+      filled = 0;
     }
   }
   pQueue->Close();
@@ -239,6 +251,7 @@ int ZTIndexBuilder::AddDocuments(PRUint32 count, const PartsOf& partsOf, const M
       rc = AddCut(batch[i]);
       if (!rc) rc = marked(batch[i].m_uId, std::move(batch[i].m_marked));
     }
+    queue.Recycle(std::move(batch));
   }
   queue.Close();
   cutter.join();

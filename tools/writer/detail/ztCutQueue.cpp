@@ -26,3 +26,18 @@ void ztCutQueue::Close() {
   m_bClosed = true;
   m_changed.notify_all();
 }
+
+void ztCutQueue::Recycle(ztCutBatch batch) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  if (m_spares.size() < m_uCapacity) m_spares.push_back(std::move(batch));
+}
+
+ztCutBatch ztCutQueue::TakeSpare() {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  ztCutBatch batch;
+  if (!m_spares.empty()) {
+    batch = std::move(m_spares.back());
+    m_spares.pop_back();
+  }
+  return batch;
+}

@@ -13,12 +13,14 @@
 #include <string>
 #include <vector>
 
-// One indexed word of a document: where its text ends in the document's texts and the
-// structure bits of its part. Its text begins where the previous word's ends; its position is
-// its number among the document's words.
+// One indexed word of a document: where its text ends in the document's texts, the structure
+// bits of its part and the hash it is numbered by (ztWordNumbers::HashOf), worked out as it is
+// cut. Its text begins where the previous word's ends; its position is its number among the
+// document's words.
 struct ztCutWord {
   size_t m_uEnd;
   PRUint32 m_uStructure;
+  PRUint32 m_uHash;
 };
 
 struct ztCutDocument {
@@ -40,11 +42,18 @@ class ztCutQueue {
   bool Pop(ztCutBatch* pOut);
   // No more documents: Push refuses them, Pop answers false once the queue is empty.
   void Close();
+  // Hands back a batch the indexing thread is done with, for the cutting thread to fill again:
+  // its documents keep the room of their words and texts, which saves an allocation and a free
+  // (in another thread) of each per document.
+  void Recycle(ztCutBatch batch);
+  // A batch handed back (its documents to be cleared), or an empty one.
+  ztCutBatch TakeSpare();
 
  private:
   std::mutex m_mutex;
   std::condition_variable m_changed;
   std::deque<ztCutBatch> m_batches;
+  std::vector<ztCutBatch> m_spares;  // at most m_uCapacity
   size_t m_uCapacity;
   bool m_bClosed = false;
 };

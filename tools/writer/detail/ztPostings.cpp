@@ -54,6 +54,9 @@ bool Before(const ztOccurrence& a, const ztOccurrence& b) {
 
 // The region a list gets first.
 const size_t kFirstRegion = 16;
+// Words of a document whose lists are fetched while the entry of one is added: their ends
+// kListsAhead words ahead, the lists themselves twice as far.
+const size_t kListsAhead = 4;
 
 }  // namespace
 
@@ -128,13 +131,26 @@ void ztPostings::AddDocument(PRUint32 document, std::vector<ztOccurrence>* occur
   m_uOccurrences += occurrences->size();
   for (const ztOccurrence& o : *occurrences)
     m_uMaxPosition = std::max(m_uMaxPosition, o.m_uPosition);
-  for (size_t from = 0; from < occurrences->size();) {
-    size_t to = from + 1;
-    const PRUint32 word = (*occurrences)[from].m_uWord;
-    while (to < occurrences->size() && (*occurrences)[to].m_uWord == word) ++to;
-    if (word >= m_lists.size()) m_lists.resize(word + 1);
-    AddEntry(document, *occurrences, from, to);
-    from = to;
+  if (occurrences->empty()) return;
+  const PRUint32 last = occurrences->back().m_uWord;  // the largest
+  if (last >= m_lists.size()) m_lists.resize(last + 1);
+  // Where each word's occurrences begin, then the end.
+  m_starts.clear();
+  for (size_t i = 0; i < occurrences->size(); ++i) {
+    if (i == 0 || (*occurrences)[i].m_uWord != (*occurrences)[i - 1].m_uWord) m_starts.push_back(i);
+  }
+  m_starts.push_back(occurrences->size());
+  // The lists of the words ahead are fetched, then the ends of their entries.
+  const size_t words = m_starts.size() - 1;
+  for (size_t w = 0; w < words; ++w) {
+    if (w + 2 * kListsAhead < words) {
+      __builtin_prefetch(&m_lists[(*occurrences)[m_starts[w + 2 * kListsAhead]].m_uWord]);
+    }
+    if (w + kListsAhead < words) {
+      const List& ahead = m_lists[(*occurrences)[m_starts[w + kListsAhead]].m_uWord];
+      __builtin_prefetch(ahead.m_pBytes + ahead.m_uSize, 1);
+    }
+    AddEntry(document, *occurrences, m_starts[w], m_starts[w + 1]);
   }
 }
 

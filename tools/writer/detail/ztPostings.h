@@ -80,7 +80,8 @@ class ztPostings {
   static int VisitEntry(const PRUint8* bytes, PRUint32 document, size_t* offset,
                         ztPostingRecord* record, const Visit& visit);
 
-  std::vector<List> m_lists;  // by word number
+  std::vector<List> m_lists;     // by word number
+  std::vector<size_t> m_starts;  // AddDocument's scratch: where the words' occurrences begin
   // The small regions, carved one after another out of chunks freed at once: a buffer per word
   // (some 300,000, scattered over the heap) took a tenth of a second to free. The regions left
   // by the lists that moved stay unused.

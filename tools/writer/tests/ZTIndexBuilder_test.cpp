@@ -317,26 +317,35 @@ TEST(ZTIndexBuilder, IndexesABorrowedTextAsItsCopy) {
 }
 
 // Documents of the two-thread tests; document bad (if any) has a structure value refused.
+// Documents of 2 to 4 words.
 std::vector<ZTIndexPart> PartsOf(PRUint32 id, PRUint32 bad) {
-  return {{"<b>w" + std::to_string(id % 7) + "</b> common", id == bad ? 256u : 2u}};
+  std::string html = "<b>w" + std::to_string(id % 7) + "</b> common";
+  for (PRUint32 i = 0; i < id % 3; ++i) html += " more";
+  return {{html, id == bad ? 256u : 2u}};
 }
 
 TEST(ZTIndexBuilder, IndexesDocumentsOnTwoThreadsAsOneByOne) {
   // More documents than one batch; the second call fails at document 300, the third when the
-  // receiver of the marked texts refuses document 10.
+  // receiver of the marked texts refuses document 10. The last has more batches than the
+  // queue holds: the cutting thread fills batches handed back, whose documents had more or
+  // fewer words.
   const struct {
+    PRUint32 m_uCount;
     PRUint32 m_uBad;
     int m_iRefuseAt;
     int m_iRc;
     PRUint32 m_uIndexed;
-  } cases[] = {{9999, -1, 0, 600}, {300, -1, 1, 300}, {9999, 10, 7, 11}};
+  } cases[] = {{600, 9999, -1, 0, 600},
+               {600, 300, -1, 1, 300},
+               {600, 9999, 10, 7, 11},
+               {20000, 99999, -1, 0, 20000}};
   for (const auto& c : cases) {
     ztTempDir threaded, serial;
     ZTIndexBuilder builder, expected;
     std::vector<PRUint32> order;
     ztTakeLog();
     const int rc = builder.AddDocuments(
-        600, [&](PRUint32 id) { return PartsOf(id, c.m_uBad); },
+        c.m_uCount, [&](PRUint32 id) { return PartsOf(id, c.m_uBad); },
         [&](PRUint32 id, std::string&& marked) {
           std::string alone;
           EXPECT_EQ(expected.AddDocument(id, PartsOf(id, c.m_uBad), &alone), 0);
@@ -346,8 +355,12 @@ TEST(ZTIndexBuilder, IndexesDocumentsOnTwoThreadsAsOneByOne) {
         });
     EXPECT_EQ(rc, c.m_iRc) << ztTakeLog();
     ASSERT_EQ(order.size(), c.m_uIndexed);
-    for (PRUint32 i = 0; i < order.size(); ++i) ASSERT_EQ(order[i], i);
-    EXPECT_EQ(builder.GetOccurrenceCount(), 2 * c.m_uIndexed);
+    PRUint64 words = 0;
+    for (PRUint32 i = 0; i < order.size(); ++i) {
+      ASSERT_EQ(order[i], i);
+      words += 2 + i % 3;
+    }
+    EXPECT_EQ(builder.GetOccurrenceCount(), words);
     EXPECT_EQ(Written(builder, threaded), Written(expected, serial));
   }
 }
