@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 #include <utility>
 
@@ -32,9 +33,22 @@ const size_t kNumberAhead = 8;
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
 
+// Whether the 8 bytes at text are ASCII without NUL.
+bool AsciiWord(const char* text) {
+  PRUint64 word = 0;
+  std::memcpy(&word, text, sizeof(word));
+  const PRUint64 kHigh = 0x8080808080808080ull, kLow = 0x0101010101010101ull;
+  // A byte below 0x80 is zero when subtracting 1 from it borrows its high bit.
+  return (word & kHigh) == 0 && ((word - kLow) & kHigh) == 0;
+}
+
 // Where text stops being UTF-8 without NUL bytes; its size when it does not.
 size_t InvalidAt(const std::string& text) {
   for (size_t i = 0; i < text.size();) {
+    if (i + 8 <= text.size() && AsciiWord(text.data() + i)) {  // most text is ASCII
+      i += 8;
+      continue;
+    }
     PRUint32 c = 0, bytes = 0;
     const unsigned char byte = static_cast<unsigned char>(text[i]);
     if (byte != 0 && byte < 0x80) {  // most text is ASCII

@@ -1,6 +1,7 @@
 #include "tools/writer/detail/ztHtmlEntity.h"
 
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -8,7 +9,7 @@ namespace {
 const size_t kLongest = 10;
 
 // The Latin-1 entities, U+00A0 to U+00FF in order.
-const char* const kLatin1[96] = {
+constexpr std::string_view kLatin1[96] = {
     "nbsp",   "iexcl",  "cent",   "pound",  "curren", "yen",    "brvbar", "sect",   "uml",
     "copy",   "ordf",   "laquo",  "not",    "shy",    "reg",    "macr",   "deg",    "plusmn",
     "sup2",   "sup3",   "acute",  "micro",  "para",   "middot", "cedil",  "sup1",   "ordm",
@@ -22,11 +23,12 @@ const char* const kLatin1[96] = {
     "uacute", "ucirc",  "uuml",   "yacute", "thorn",  "yuml"};
 
 struct Named {
-  const char* m_pcName;
+  std::string_view m_name;
   PRUint32 m_uChar;
 };
 
-const Named kOthers[] = {
+// The markup's own come first: they are the most frequent.
+constexpr Named kOthers[] = {
     {"quot", 0x22},     {"amp", 0x26},      {"apos", 0x27},     {"lt", 0x3C},
     {"gt", 0x3E},       {"OElig", 0x152},   {"oelig", 0x153},   {"Scaron", 0x160},
     {"scaron", 0x161},  {"Yuml", 0x178},    {"circ", 0x2C6},    {"tilde", 0x2DC},
@@ -36,20 +38,17 @@ const Named kOthers[] = {
     {"Dagger", 0x2021}, {"bull", 0x2022},   {"hellip", 0x2026}, {"permil", 0x2030},
     {"lsaquo", 0x2039}, {"rsaquo", 0x203A}, {"euro", 0x20AC},   {"trade", 0x2122}};
 
-bool Matches(const char* name, const char* text, size_t length) {
-  return std::strlen(name) == length && std::memcmp(name, text, length) == 0;
-}
-
-bool ByName(const char* name, size_t length, PRUint32* puChar) {
-  for (PRUint32 i = 0; i < 96; ++i) {
-    if (Matches(kLatin1[i], name, length)) {
-      *puChar = 0xA0 + i;
+bool ByName(const char* text, size_t length, PRUint32* puChar) {
+  const std::string_view name(text, length);
+  for (const Named& entity : kOthers) {
+    if (entity.m_name == name) {
+      *puChar = entity.m_uChar;
       return true;
     }
   }
-  for (const Named& entity : kOthers) {
-    if (Matches(entity.m_pcName, name, length)) {
-      *puChar = entity.m_uChar;
+  for (PRUint32 i = 0; i < 96; ++i) {
+    if (kLatin1[i] == name) {
+      *puChar = 0xA0 + i;
       return true;
     }
   }

@@ -285,6 +285,10 @@ TEST(ZTIndexBuilder, RefusesBadDocumentsAndStaysUnchanged) {
       {2, {"ok", 256}, "document 2, part 1: the structure value 256 is above 255"},
       {2, {"caf\xC3(", 1}, "document 2, part 1: the text is not UTF-8 without NUL bytes (byte 3)"},
       {2, {std::string("a\0b", 3), 1}, "part 1: the text is not UTF-8 without NUL bytes (byte 1)"},
+      // past the first 8 bytes, which are read together
+      {2, {"an ascii text caf\xC3(", 1}, "the text is not UTF-8 without NUL bytes (byte 17)"},
+      {2, {std::string("an ascii\0text", 14), 1}, "without NUL bytes (byte 8)"},
+      {2, {std::string("an ascii t\0ext", 15), 1}, "without NUL bytes (byte 10)"},
   };
   for (const auto& c : cases) {
     ztTempDir dir;
