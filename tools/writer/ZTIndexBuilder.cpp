@@ -297,6 +297,7 @@ int ZTIndexBuilder::WriteTables(const std::string& directory, std::string* pWord
   int rcOccurrences = ZT_OK;
   std::thread occurrences([&] { rcOccurrences = WriteOccurrences(directory, order); });
   ZTWordListBuilder words;
+  words.ReserveWords(order.size());
   PRUint32 records = 0;
   for (PRUint32 number : order) {
     ZTBuilderWord word;

@@ -34,6 +34,8 @@ class ZTWordListBuilder {
   ZTWordListBuilder& operator=(const ZTWordListBuilder&) = delete;
 
   void AddWord(ZTBuilderWord word) { m_words.push_back(std::move(word)); }
+  // Makes room for so many words at once, which are then added without moving those before.
+  void ReserveWords(size_t count) { m_words.reserve(count); }
   // Adds the link field named field to the word table, linking each word's range
   // (m_uLinkFirst, m_uLinkCount) in the sibling table whose directory name is table. With the
   // sibling's record count (negative: unknown), ranges that follow each other to its end are stored

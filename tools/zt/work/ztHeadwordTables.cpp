@@ -1,6 +1,7 @@
 #include "tools/zt/work/ztHeadwordTables.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "tools/writer/detail/ztColumnTable.h"
 #include "tools/writer/detail/ztTextOrder.h"
@@ -45,6 +46,7 @@ std::vector<ZTBuilderWord> ztHeadwordTables::SortedWords(std::vector<PRUint32>* 
   std::vector<int> renumbered(order.size());
   for (PRUint32 w = 0; w < order.size(); ++w) renumbered[order[w]] = static_cast<int>(w);
   std::vector<ZTBuilderWord> words;
+  words.reserve(order.size());
   for (PRUint32 old : order) {
     words.push_back(m_words[old]);
     ZTBuilderWord& word = words.back();
@@ -61,13 +63,17 @@ int ztHeadwordTables::Write(const std::string& directory, ztIStringSimplifier* s
   ztCellRows rows(1);
   std::vector<PRUint32> order;
   std::vector<ZTBuilderWord> words = SortedWords(&order);
+  builder.ReserveWords(words.size());
   for (size_t w = 0; w < words.size(); ++w) {
-    std::vector<PRUint32> entries = m_entries[order[w]];
-    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
-    words[w].m_uLinkFirst = static_cast<PRUint32>(rows.GetRowCount());
-    words[w].m_uLinkCount = static_cast<PRUint32>(entries.size());
-    for (PRUint32 entry : entries) rows.AddNumber(entry);
-    builder.AddWord(words[w]);
+    // An entry comes once however many of its spellings are this word's (they come together).
+    const std::vector<PRUint32>& entries = m_entries[order[w]];
+    const PRUint32 first = static_cast<PRUint32>(rows.GetRowCount());
+    for (size_t e = 0; e < entries.size(); ++e) {
+      if (e == 0 || entries[e] != entries[e - 1]) rows.AddNumber(entries[e]);
+    }
+    words[w].m_uLinkFirst = first;
+    words[w].m_uLinkCount = static_cast<PRUint32>(rows.GetRowCount()) - first;
+    builder.AddWord(std::move(words[w]));
   }
   // Read whole when the work opens: every look-up follows links into it.
   int rc = ztWriteColumnTable(directory + "/" + kZtEntryTable, {{kZtEntryField, 'n', nullptr}},
