@@ -27,8 +27,6 @@ const size_t kQueuedBatches = 16;
 const size_t kBytesPerWord = 8;
 // And the marked HTML for so many times its bytes (markers are some 17 bytes a word).
 const size_t kMarkedPerByte = 3;
-// Words numbered while the table slot of the one so many ahead is fetched.
-const size_t kNumberAhead = 8;
 // Records per page of the word list's lookup tables.
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
@@ -182,22 +180,22 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
   int rc = CheckParts(id, parts);
   if (!rc) rc = Start();
   pOut->m_uId = id;
-  pOut->m_words.clear();
-  pOut->m_texts.clear();
+  pOut->m_occurrences.clear();
   pOut->m_marked.clear();
   size_t bytes = 0;
   for (const ZTIndexPart& part : parts) bytes += part.Text().size();
-  pOut->m_words.reserve(bytes / kBytesPerWord);
-  pOut->m_texts.reserve(bytes / 2);
+  pOut->m_occurrences.reserve(bytes / kBytesPerWord);
   if (marked) pOut->m_marked.reserve(bytes * kMarkedPerByte);
+  // Words are numbered here, where their bytes were just read: the indexing thread gets the
+  // numbers alone.
+  std::vector<ztOccurrence>& occurrences = pOut->m_occurrences;
   for (size_t i = 0; !rc && i < parts.size(); ++i) {
     const PRUint32 structure = parts[i].m_uStructure;
     rc = m_marker.Mark(
         parts[i].Text(),
         [&](const char* word, size_t length) {
-          pOut->m_texts.append(word, length);
-          pOut->m_words.push_back(
-              {pOut->m_texts.size(), structure, ztWordNumbers::HashOf(word, length)});
+          const PRUint32 position = static_cast<PRUint32>(occurrences.size());
+          occurrences.push_back({m_numbers.Number(word, length), structure, position});
           return ZT_OK;
         },
         marked ? &pOut->m_marked : nullptr);
@@ -205,22 +203,11 @@ int ZTIndexBuilder::Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool
   return rc;
 }
 
-int ZTIndexBuilder::AddCut(const ztCutDocument& document) {
-  const int rc = CheckNew(document.m_uId);
+int ZTIndexBuilder::AddCut(ztCutDocument* pDocument) {
+  const int rc = CheckNew(pDocument->m_uId);
   if (rc) return rc;
-  m_occurrences.clear();
-  const std::vector<ztCutWord>& words = document.m_words;
-  size_t begin = 0;
-  for (size_t i = 0; i < words.size(); ++i) {
-    if (i + kNumberAhead < words.size()) m_numbers.Prefetch(words[i + kNumberAhead].m_uHash);
-    const PRUint32 position = static_cast<PRUint32>(i);
-    const PRUint32 number = m_numbers.Number(document.m_texts.data() + begin,
-                                             words[i].m_uEnd - begin, words[i].m_uHash);
-    m_occurrences.push_back({number, words[i].m_uStructure, position});
-    begin = words[i].m_uEnd;
-  }
-  m_postings.AddDocument(document.m_uId, &m_occurrences);
-  m_documents.insert(document.m_uId);
+  m_postings.AddDocument(pDocument->m_uId, &pDocument->m_occurrences);
+  m_documents.insert(pDocument->m_uId);
   return ZT_OK;
 }
 
@@ -229,7 +216,7 @@ int ZTIndexBuilder::AddDocument(PRUint32 id, const std::vector<ZTIndexPart>& par
   ztCutDocument document;
   int rc = CheckNew(id);
   if (!rc) rc = Cut(id, parts, pMarked != nullptr, &document);
-  if (!rc) rc = AddCut(document);
+  if (!rc) rc = AddCut(&document);
   if (!rc && pMarked) pMarked->swap(document.m_marked);
   return rc;
 }
@@ -262,7 +249,7 @@ int ZTIndexBuilder::AddDocuments(PRUint32 count, const PartsOf& partsOf, const M
   ztCutBatch batch;
   while (!rc && queue.Pop(&batch)) {
     for (size_t i = 0; !rc && i < batch.size(); ++i) {
-      rc = AddCut(batch[i]);
+      rc = AddCut(&batch[i]);
       if (!rc) rc = marked(batch[i].m_uId, std::move(batch[i].m_marked));
     }
     queue.Recycle(std::move(batch));

@@ -98,12 +98,13 @@ class ZTIndexBuilder {
  private:
   int CheckParts(PRUint32 id, const std::vector<ZTIndexPart>& parts) const;
   int CheckNew(PRUint32 id) const;
-  // Cuts and marks a document without touching the index (only the marker).
+  // Cuts and marks a document and numbers its words (the marker and the word numbers are the
+  // cutting thread's), without adding it to the index.
   int Cut(PRUint32 id, const std::vector<ZTIndexPart>& parts, bool marked, ztCutDocument* pOut);
   // Cuts the documents 0 to count - 1 into the queue, then closes it.
   int CutAll(PRUint32 count, const PartsOf& partsOf, ztCutQueue* pQueue);
-  // Numbers the words of a cut document and adds its postings.
-  int AddCut(const ztCutDocument& document);
+  // Adds the postings of a cut document (its occurrences are sorted).
+  int AddCut(ztCutDocument* pDocument);
   int Start();
   // The numbers of the words that occur, in the byte order of their texts.
   std::vector<PRUint32> WordOrder() const;
@@ -123,10 +124,11 @@ class ZTIndexBuilder {
   std::string m_configDir;  // empty: the directory given to Write
   bool m_bStarted = false;  // the marker is set up: the separators are fixed
   ztWordMarker m_marker;
+  // The words of the documents cut, numbered as they come: a word cut in a document that is
+  // then refused keeps its number, but has no occurrence and is not written.
   ztWordNumbers m_numbers;
   std::unordered_set<PRUint32> m_documents;
   ztPostings m_postings;
-  std::vector<ztOccurrence> m_occurrences;  // those of the document being added
 };
 
 #endif  // TOOLS_WRITER_ZTINDEXBUILDER_H_

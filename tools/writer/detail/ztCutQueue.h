@@ -13,20 +13,13 @@
 #include <string>
 #include <vector>
 
-// One indexed word of a document: where its text ends in the document's texts, the structure
-// bits of its part and the hash it is numbered by (ztWordNumbers::HashOf), worked out as it is
-// cut. Its text begins where the previous word's ends; its position is its number among the
-// document's words.
-struct ztCutWord {
-  size_t m_uEnd;
-  PRUint32 m_uStructure;
-  PRUint32 m_uHash;
-};
+#include "tools/writer/detail/ztPostings.h"
 
+// A document cut into words: each word's number (ztWordNumbers), the structure bits of its
+// part and its position (its number among the document's words), in text order.
 struct ztCutDocument {
   PRUint32 m_uId = 0;
-  std::string m_texts;  // the words' texts one after another
-  std::vector<ztCutWord> m_words;
+  std::vector<ztOccurrence> m_occurrences;
   std::string m_marked;  // the document's HTML with its words marked
 };
 
@@ -43,8 +36,8 @@ class ztCutQueue {
   // No more documents: Push refuses them, Pop answers false once the queue is empty.
   void Close();
   // Hands back a batch the indexing thread is done with, for the cutting thread to fill again:
-  // its documents keep the room of their words and texts, which saves an allocation and a free
-  // (in another thread) of each per document.
+  // its documents keep the room of their occurrences, which saves an allocation and a free (in
+  // another thread) per document.
   void Recycle(ztCutBatch batch);
   // A batch handed back (its documents to be cleared), or an empty one.
   ztCutBatch TakeSpare();

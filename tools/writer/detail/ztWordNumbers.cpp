@@ -7,6 +7,11 @@ namespace {
 
 const size_t kFirstSlots = 1024;
 
+PRUint32 HashOf(std::string_view word) {
+  const size_t hash = std::hash<std::string_view>()(word);
+  return static_cast<PRUint32>(hash ^ (static_cast<PRUint64>(hash) >> 32));
+}
+
 // The word's length (up to 255) in the low byte and its first 7 bytes above: two words of up
 // to 7 bytes are the same when their heads are.
 PRUint64 HeadOf(std::string_view word) {
@@ -20,11 +25,6 @@ PRUint64 HeadOf(std::string_view word) {
 }
 
 }  // namespace
-
-PRUint32 ztWordNumbers::HashOf(const char* word, size_t length) {
-  const size_t hash = std::hash<std::string_view>()(std::string_view(word, length));
-  return static_cast<PRUint32>(hash ^ (static_cast<PRUint64>(hash) >> 32));
-}
 
 ztWordNumbers::Slot& ztWordNumbers::Find(PRUint32 hash, PRUint64 head, std::string_view word) {
   const size_t mask = m_slots.size() - 1;
@@ -44,9 +44,10 @@ void ztWordNumbers::Grow() {
   }
 }
 
-PRUint32 ztWordNumbers::Number(const char* text, size_t length, PRUint32 hash) {
+PRUint32 ztWordNumbers::Number(const char* text, size_t length) {
   if (2 * (m_words.size() + 1) > m_slots.size()) Grow();
   const std::string_view word(text, length);
+  const PRUint32 hash = HashOf(word);
   const PRUint64 head = HeadOf(word);
   Slot& slot = Find(hash, head, word);
   if (slot.m_uNumber == 0) {

@@ -13,19 +13,9 @@
 
 class ztWordNumbers {
  public:
-  // The hash a word is numbered by, which another thread may work out ahead.
-  static PRUint32 HashOf(const char* word, size_t length);
-  // The word's number: for a word not seen before, the count of words so far. hash is
-  // HashOf(word, length).
-  PRUint32 Number(const char* word, size_t length, PRUint32 hash);
-  PRUint32 Number(const std::string& word) {
-    return Number(word.data(), word.size(), HashOf(word.data(), word.size()));
-  }
-  // Starts fetching the slot where the word of hash is looked up: a caller numbering many
-  // words asks for the slots of those a few ahead, so that their cache misses overlap.
-  void Prefetch(PRUint32 hash) const {
-    if (!m_slots.empty()) __builtin_prefetch(&m_slots[hash & (m_slots.size() - 1)]);
-  }
+  // The word's number: for a word not seen before, the count of words so far.
+  PRUint32 Number(const char* word, size_t length);
+  PRUint32 Number(const std::string& word) { return Number(word.data(), word.size()); }
   // The word numbered number (below GetCount()).
   const std::string& Word(PRUint32 number) const { return m_words[number]; }
   PRUint32 GetCount() const { return static_cast<PRUint32>(m_words.size()); }

@@ -369,6 +369,24 @@ TEST(ZTIndexBuilder, IndexesDocumentsOnTwoThreadsAsOneByOne) {
   }
 }
 
+// The cutting thread numbers the words of a document before it is refused: they are not
+// written.
+TEST(ZTIndexBuilder, TheWordsOfARefusedDocumentAreNotWritten) {
+  ztTempDir dir;
+  ZTIndexBuilder builder;
+  ASSERT_EQ(builder.AddDocument(2, {{"kept", 1}}, nullptr), 0);
+  ztTakeLog();
+  EXPECT_EQ(builder.AddDocuments(
+                4,
+                [](PRUint32 id) {
+                  return std::vector<ZTIndexPart>{{"w" + std::to_string(id), 1}};
+                },
+                [](PRUint32, std::string&&) { return 0; }),
+            1);
+  EXPECT_NE(ztTakeLog().find("document 2 was already added"), std::string::npos);
+  EXPECT_EQ(Written(builder, dir), "kept=2/1:0\nw0=0/1:0\nw1=1/1:0\n");
+}
+
 // A simplifier that cannot simplify anything.
 class ztFailingSimplifier : public ztIStringSimplifier {
  public:
