@@ -25,8 +25,9 @@ const size_t kBatchDocuments = 256;
 const size_t kQueuedBatches = 16;
 // What a document's words are reserved for: a word for so many bytes of its HTML.
 const size_t kBytesPerWord = 8;
-// And the marked HTML for so many times its bytes (markers are some 17 bytes a word).
-const size_t kMarkedPerByte = 3;
+// And the marked HTML for so many times its bytes: markers are some 17 bytes a word, and the
+// marked articles of GCIDE are 2.5 to 4 times as long as they were (growing one copies it).
+const size_t kMarkedPerByte = 4;
 // Records per page of the word list's lookup tables.
 const PRUint32 kLookupPageSize = 32;
 const char kWildCards[] = "[WILDCARDS]\nSINGLEWILDCARD=0x3f\nMULTIPLEWILDCARD=0x2a\n";
