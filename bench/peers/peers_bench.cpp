@@ -1,8 +1,9 @@
 // Our engine beside SQLite FTS5, Xapian and dictd on the GCIDE dictionary: every database is
-// built once from the same entries (BM_Build: seconds and size on disk), then the same query
-// classes run on each engine that has them (BM_Query: median microseconds, results; on zt also
-// BM_QueryWithSnippets, the reader's search with its snippets), and BM_Ratio sets the medians side
-// by side with zt's time over the fastest peer's.
+// built from the same entries (BM_Build: seconds, for zt and SQLite the median of three builds
+// made in turn, and size on disk), then the same query classes run on each engine that has them
+// (BM_Query: median microseconds, results; on zt also BM_QueryWithSnippets, the reader's search
+// with its snippets), and BM_Ratio sets the medians side by side with zt's time over the fastest
+// peer's.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
@@ -31,12 +32,6 @@ ztPeerComparison& Get() {
   return *s_pComparison;
 }
 
-double Median(std::vector<double> times) {
-  if (times.empty()) return 0;
-  std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
-  return times[times.size() / 2];
-}
-
 // The fastest of the peers' figures (not zt's), or 0 when no peer has one.
 double FastestPeer(const std::map<int, double>& figures) {
   double fastest = 0;
@@ -51,6 +46,11 @@ void BM_Build(benchmark::State& state, int engine) {
   for (auto _ : state) state.SetIterationTime(build.m_dSeconds);
   if (!build.m_bBuilt) state.SkipWithError("not built");
   state.counters["build_s"] = build.m_dSeconds;
+  state.counters["builds"] = static_cast<double>(build.m_times.size());
+  if (!build.m_times.empty()) {
+    state.counters["build_min_s"] = *std::min_element(build.m_times.begin(), build.m_times.end());
+    state.counters["build_max_s"] = *std::max_element(build.m_times.begin(), build.m_times.end());
+  }
   state.counters["size_MB"] = build.m_uBytes / 1e6;
   if (engine == kZt) {
     state.counters["import_s"] = Get().GetCorpus().GetImportSeconds();
@@ -95,9 +95,9 @@ double Measure(benchmark::State& state, const std::string& text, Query query) {
     }
   }
   state.SetLabel(text);
-  state.counters["median_us"] = Median(times);
+  state.counters["median_us"] = ztPeerMedian(times);
   state.counters["results"] = static_cast<double>(results);
-  return Median(times);
+  return ztPeerMedian(times);
 }
 
 void BM_Query(benchmark::State& state, const ztPeerQuery* query, int engine) {
