@@ -45,7 +45,7 @@ void ztWordNumbers::Grow() {
 }
 
 PRUint32 ztWordNumbers::Number(const char* text, size_t length) {
-  if (2 * (m_words.size() + 1) > m_slots.size()) Grow();
+  if (4 * (m_words.size() + 1) > 3 * m_slots.size()) Grow();
   const std::string_view word(text, length);
   const PRUint32 hash = HashOf(word);
   const PRUint64 head = HeadOf(word);
