@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstring>
 
 #include "core/ZTErrors.h"
 #include "tools/writer/ZTNumFieldWriter.h"
@@ -204,8 +203,9 @@ int ZTTableWriter::WriteRecord(const ZTWriterRow& row) {
   if (m_bCompressRecords && m_page.size() < m_uPageFill + m_uRecordSize) {
     m_page.resize(std::min(PageBytes(), std::max(2 * m_page.size(), m_uPageFill + m_uRecordSize)));
   }
+  // The fields lie one after the other and each writes all its bytes: the record needs no
+  // clearing first.
   PRUint8* record = m_bCompressRecords ? m_page.data() + m_uPageFill : m_record.data();
-  std::memset(record, 0, m_uRecordSize);
   for (PRUint32 i = 0; !rc && i < m_fields.size(); ++i) {
     rc = m_fields[i]->Encode(row.Get(i), m_uRows, record);
   }
