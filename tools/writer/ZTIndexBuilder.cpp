@@ -44,7 +44,7 @@ bool AsciiWord(const char* text) {
 // Where text stops being UTF-8 without NUL bytes; its size when it does not.
 size_t InvalidAt(const std::string& text) {
   for (size_t i = 0; i < text.size();) {
-    if (i + 8 <= text.size() && AsciiWord(text.data() + i)) {  // most text is ASCII
+    if (i + 8 <= text.size() && AsciiWord(text.data() + i)) {  // eight ASCII bytes at once
       i += 8;
       continue;
     }

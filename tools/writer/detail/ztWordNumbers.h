@@ -1,9 +1,9 @@
 // ztWordNumbers: numbers distinct words (of an index, of a headword list) in the order they
 // first come. Open addressing over a power-of-two table of slots, at most three quarters full:
-// a look-up mostly reads one slot, or the next ones in its cache line, which holds a word of up
-// to 7 bytes whole (longer ones are compared with the word numbered). The table is read at
-// random while other work streams through the caches: half full, it took twice the room and,
-// on GCIDE's index, 7 % more of the whole compile's time.
+// a look-up mostly reads one slot (or the next ones, mostly in the same cache line), and a slot
+// holds a word of up to 7 bytes whole (longer ones are compared with the word numbered). The
+// table is read at random while other work streams through the caches: half full, it took
+// twice the room and, on GCIDE's index, 7 % more of the whole compile's time.
 #ifndef TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
 #define TOOLS_WRITER_DETAIL_ZTWORDNUMBERS_H_
 
