@@ -50,7 +50,7 @@ size_t InvalidAt(const std::string& text) {
     }
     PRUint32 c = 0, bytes = 0;
     const unsigned char byte = static_cast<unsigned char>(text[i]);
-    if (byte != 0 && byte < 0x80) {  // most text is ASCII
+    if (byte != 0 && byte < 0x80) {  // an ASCII byte
       ++i;
       continue;
     }
